@@ -1,0 +1,16 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "ProtocolNode.h"
+
+namespace brivane {
+
+// Appends the protocol text of `node` and its subtree to `out`; `depth` is the caller's counter (0 for the root).
+int writeText(ProtocolNode& node, std::wstring& out, int& depth);
+std::wstring escapeText(const std::wstring& source, bool keepLineBreaks);
+std::string toCodePage(const std::wstring& text, UINT codePage);
+std::wstring fromCodePage(const std::string& bytes, UINT codePage);
+
+}  // namespace brivane

@@ -1,0 +1,146 @@
+#pragma once
+#include <windows.h>
+#include <objidl.h>
+
+#include <utility>
+
+namespace brivane {
+
+// Move-only owner of one Win32 handle; Traits::close releases it, Traits::invalid() is the empty value.
+template <typename Traits>
+class UniqueHandle {
+ public:
+  using Handle = typename Traits::Handle;
+
+  UniqueHandle() = default;
+  explicit UniqueHandle(Handle handle) : handle_(handle) {}
+  ~UniqueHandle() { reset(); }
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    if (this != &other) reset(other.release());
+    return *this;
+  }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != Traits::invalid(); }
+  Handle release() { return std::exchange(handle_, Traits::invalid()); }
+  void reset(Handle handle = Traits::invalid()) {
+    if (handle_ != Traits::invalid()) Traits::close(handle_);
+    handle_ = handle;
+  }
+  // For APIs that return the handle through an out parameter; releases what was held.
+  Handle* out() {
+    reset();
+    return &handle_;
+  }
+
+ private:
+  Handle handle_ = Traits::invalid();
+};
+
+struct RegKeyTraits {
+  using Handle = HKEY;
+  static Handle invalid() { return nullptr; }
+  static void close(Handle h) { RegCloseKey(h); }
+};
+struct MenuTraits {
+  using Handle = HMENU;
+  static Handle invalid() { return nullptr; }
+  static void close(Handle h) { DestroyMenu(h); }
+};
+struct BitmapTraits {
+  using Handle = HBITMAP;
+  static Handle invalid() { return nullptr; }
+  static void close(Handle h) { DeleteObject(h); }
+};
+struct ModuleTraits {
+  using Handle = HMODULE;
+  static Handle invalid() { return nullptr; }
+  static void close(Handle h) { FreeLibrary(h); }
+};
+struct FindTraits {
+  using Handle = HANDLE;
+  static Handle invalid() { return INVALID_HANDLE_VALUE; }
+  static void close(Handle h) { FindClose(h); }
+};
+struct FileTraits {
+  using Handle = HANDLE;
+  static Handle invalid() { return INVALID_HANDLE_VALUE; }
+  static void close(Handle h) { CloseHandle(h); }
+};
+struct KernelObjectTraits {
+  using Handle = HANDLE;
+  static Handle invalid() { return nullptr; }
+  static void close(Handle h) { CloseHandle(h); }
+};
+
+using RegKey = UniqueHandle<RegKeyTraits>;
+using UniqueMenu = UniqueHandle<MenuTraits>;
+using UniqueBitmap = UniqueHandle<BitmapTraits>;
+using UniqueModule = UniqueHandle<ModuleTraits>;
+using UniqueFind = UniqueHandle<FindTraits>;
+using UniqueFile = UniqueHandle<FileTraits>;
+using UniqueKernelObject = UniqueHandle<KernelObjectTraits>;
+
+// Move-only owner of one COM interface reference.
+template <typename Interface>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  explicit ComPtr(Interface* p) : p_(p) {}  // adopts a reference
+  ~ComPtr() { reset(); }
+  ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+  ComPtr& operator=(ComPtr&& other) noexcept {
+    if (this != &other) {
+      reset();
+      p_ = std::exchange(other.p_, nullptr);
+    }
+    return *this;
+  }
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+
+  Interface* get() const { return p_; }
+  Interface* operator->() const { return p_; }
+  explicit operator bool() const { return p_ != nullptr; }
+  void reset() {
+    if (p_) std::exchange(p_, nullptr)->Release();
+  }
+  Interface** out() {
+    reset();
+    return &p_;
+  }
+  void** outVoid() { return reinterpret_cast<void**>(out()); }
+
+ private:
+  Interface* p_ = nullptr;
+};
+
+// Owner of a storage medium obtained from a data object.
+class StorageMedium {
+ public:
+  StorageMedium() = default;
+  ~StorageMedium() { reset(); }
+  StorageMedium(const StorageMedium&) = delete;
+  StorageMedium& operator=(const StorageMedium&) = delete;
+
+  HRESULT fill(IDataObject* data, FORMATETC& format) {
+    reset();
+    HRESULT hr = data->GetData(&format, &medium_);
+    filled_ = SUCCEEDED(hr);
+    return hr;
+  }
+  const STGMEDIUM& get() const { return medium_; }
+  void reset() {
+    if (filled_) ReleaseStgMedium(&medium_);
+    filled_ = false;
+  }
+
+ private:
+  STGMEDIUM medium_{};
+  bool filled_ = false;
+};
+
+}  // namespace brivane

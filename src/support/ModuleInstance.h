@@ -1,0 +1,14 @@
+#pragma once
+#include <windows.h>
+
+namespace brivane {
+
+// The module (DLL or executable) this code is linked into; every resource is loaded from it explicitly.
+inline HINSTANCE moduleInstance() {
+  HMODULE module = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCWSTR>(&moduleInstance), &module);
+  return module;
+}
+
+}  // namespace brivane
