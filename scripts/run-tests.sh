@@ -23,6 +23,8 @@ pids+=($!)
 # Wine's service processes start with the first program and outlive it; start them here, away from
 # CTest's output pipes, which they would otherwise hold open until the timeout.
 wine cmd /c exit >/dev/null 2>&1 </dev/null
+# A crashing test must fail at once, not wait in the debugger Wine would start for it.
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1 </dev/null
 
 if ctest --test-dir "$build" -N -L display 2>/dev/null | grep -q 'Total Tests: [1-9]'; then
   display=:$((90 + RANDOM % 400))

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 #include <objidl.h>
+#include <oleauto.h>
+#include <shtypes.h>
 
 #include <utility>
 
@@ -76,6 +78,28 @@ struct KernelObjectTraits {
   static void close(Handle h) { CloseHandle(h); }
 };
 
+struct BstrTraits {
+  using Handle = BSTR;
+  static Handle invalid() { return nullptr; }
+  static void close(Handle h) { SysFreeString(h); }
+};
+
+struct ItemIdListTraits {
+  using Handle = LPITEMIDLIST;
+  static Handle invalid() { return nullptr; }
+  static void close(Handle h) { CoTaskMemFree(h); }
+};
+struct DcTraits {
+  using Handle = HDC;
+  static Handle invalid() { return nullptr; }
+  static void close(Handle h) { DeleteDC(h); }
+};
+struct WindowTraits {
+  using Handle = HWND;
+  static Handle invalid() { return nullptr; }
+  static void close(Handle h) { DestroyWindow(h); }
+};
+
 using RegKey = UniqueHandle<RegKeyTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueBitmap = UniqueHandle<BitmapTraits>;
@@ -83,6 +107,12 @@ using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueKernelObject = UniqueHandle<KernelObjectTraits>;
+// A shell item identifier list allocated by the task allocator.
+using UniqueItemIdList = UniqueHandle<ItemIdListTraits>;
+// A memory device context (CreateCompatibleDC).
+using UniqueDc = UniqueHandle<DcTraits>;
+using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueBstr = UniqueHandle<BstrTraits>;
 
 // Move-only owner of one COM interface reference.
 template <typename Interface>
@@ -141,6 +171,56 @@ class StorageMedium {
  private:
   STGMEDIUM medium_{};
   bool filled_ = false;
+};
+
+// A window's (or the screen's, for no window) device context, released with ReleaseDC.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDc() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// Selects a GDI object into a device context and puts the previous one back at the end of the scope.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~SelectedObject() {
+    if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+  }
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// Keeps a global memory block locked while its contents are read.
+class LockedGlobal {
+ public:
+  explicit LockedGlobal(HGLOBAL block) : block_(block), data_(block ? GlobalLock(block) : nullptr) {}
+  ~LockedGlobal() {
+    if (data_) GlobalUnlock(block_);
+  }
+  LockedGlobal(const LockedGlobal&) = delete;
+  LockedGlobal& operator=(const LockedGlobal&) = delete;
+
+  const void* data() const { return data_; }
+  SIZE_T size() const { return data_ ? GlobalSize(block_) : 0; }
+
+ private:
+  HGLOBAL block_;
+  void* data_;
 };
 
 }  // namespace brivane
