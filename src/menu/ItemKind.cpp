@@ -1,0 +1,34 @@
+#include "menu/ItemKind.h"
+
+#include <windows.h>
+
+#include "menu/PathHelpers.h"
+#include "support/Handles.h"
+
+namespace brivane {
+namespace {
+
+// Wildcards would make the search find other entries, and a NUL would cut the path short.
+bool isExactSearch(const std::wstring& path) {
+  static const std::wstring kInexact(L"*?\0", 3);
+  return !path.empty() && path.find_first_of(kInexact) == std::wstring::npos;
+}
+
+bool findEntry(const std::wstring& path, WIN32_FIND_DATAW& found) {
+  if (!isExactSearch(path)) return false;
+  UniqueFind search(FindFirstFileW(path.c_str(), &found));
+  return static_cast<bool>(search);
+}
+
+}  // namespace
+
+ItemKind itemKindOf(const std::wstring& path) {
+  WIN32_FIND_DATAW found;
+  if (!findEntry(path, found)) return ItemKind::Unfound;
+  if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return ItemKind::Folder;
+  if (hasExtension(path, L".qeld")) return ItemKind::QeldItem;
+  if (hasExtension(path, L".qelf")) return ItemKind::QelfItem;
+  return ItemKind::PlainFile;
+}
+
+}  // namespace brivane

@@ -1,0 +1,47 @@
+#include "menu/PathHelpers.h"
+
+#include <windows.h>
+
+namespace brivane {
+namespace {
+
+// A folder that exists; a failed query counts as no folder.
+bool isExistingFolder(const std::wstring& path) {
+  if (path.find(L'\0') != std::wstring::npos) return false;
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::wstring textAfterLast(const std::wstring& text, wchar_t separator) {
+  const std::size_t position = text.rfind(separator);
+  return position == std::wstring::npos ? text : text.substr(position + 1);
+}
+
+}  // namespace
+
+std::wstring lowerCased(std::wstring text) {
+  if (!text.empty()) CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+bool hasExtension(const std::wstring& path, const std::wstring& extension) {
+  std::wstring wanted = lowerCased(extension);
+  if (!wanted.empty() && wanted.front() == L'.') wanted.erase(0, 1);
+  return textAfterLast(lowerCased(path), L'.') == wanted;
+}
+
+std::wstring fileNameOf(const std::wstring& path, bool strip) {
+  std::wstring name = textAfterLast(textAfterLast(path, L'\\'), L'/');
+  if (strip && !isExistingFolder(path)) {
+    const std::size_t dot = name.rfind(L'.');
+    if (dot != std::wstring::npos) name.erase(dot);
+  }
+  return name;
+}
+
+std::wstring parentFolderOf(const std::wstring& path) {
+  const std::size_t separator = path.rfind(L'\\');
+  return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
+}
+
+}  // namespace brivane

@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+namespace brivane {
+
+// The text lower-cased by the system's locale-dependent rule for wide strings.
+std::wstring lowerCased(std::wstring text);
+
+// True when the text after the path's last "." (the whole path without one) equals the extension,
+// given with or without its leading ".", ignoring letter case.
+bool hasExtension(const std::wstring& path, const std::wstring& extension);
+
+// The last component of the path (after the last "\", then after the last "/"); with `strip`, and unless the
+// path is an existing folder, without its last "." and what follows.
+std::wstring fileNameOf(const std::wstring& path, bool strip);
+
+// The path up to and including its last "\"; empty when it has none.
+std::wstring parentFolderOf(const std::wstring& path);
+
+}  // namespace brivane
