@@ -1,0 +1,44 @@
+#include "operations/HandOff.h"
+
+#include <windows.h>
+
+#include "operations/ApplicationLaunch.h"
+#include "operations/HandOffFile.h"
+#include "operations/RandomBytes.h"
+#include "protocol/ProtocolText.h"
+#include "settings/RegistrySettings.h"
+
+namespace brivane {
+namespace {
+
+std::uint32_t drawNumber() {
+  std::uint8_t bytes[4] = {};
+  randomBytes(bytes, sizeof bytes);
+  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+         static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+bool readFolderSetting(bool (*read)(const std::wstring&, std::wstring&), std::wstring& folder) {
+  return read(kHandOffProductKey, folder) && !folder.empty();
+}
+
+}  // namespace
+
+std::string renderRequest(ProtocolNode& request) {
+  std::wstring text;
+  int depth = 0;
+  writeText(request, text, depth);
+  return toCodePage(text, CP_UTF8);
+}
+
+Status handOffRequest(ProtocolNode& request) {
+  std::wstring moduleFolder;
+  std::wstring tempFolder;
+  if (!readFolderSetting(readModuleFolder, moduleFolder) || !readFolderSetting(readTempFolder, tempFolder))
+    return STATUS_PRODUCT_SETTINGS_MISSING;
+  const std::wstring handOffPath = writeHandOffFile(tempFolder, renderRequest(request), drawNumber);
+  if (!handOffPath.empty()) launchApplication(moduleFolder, handOffPath);
+  return STATUS_OK;
+}
+
+}  // namespace brivane

@@ -1,0 +1,25 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "protocol/ProtocolNode.h"
+#include "protocol/Status.h"
+
+namespace brivane {
+
+// The product key as the hand-off names it (registry key names ignore case).
+constexpr wchar_t kHandOffProductKey[] = L"brivane";
+
+// No module folder or no temporary folder is set: nothing was written and nothing started.
+constexpr Status STATUS_PRODUCT_SETTINGS_MISSING = -99970;
+
+// The request rendered as protocol text, in UTF-8 without byte-order mark: the hand-off file's content.
+std::string renderRequest(ProtocolNode& request);
+
+// Stores the rendered request in a new hand-off file in the product's temporary folder and starts the
+// application on it; from then on the file is the application's. The caller keeps the tree. Returns
+// STATUS_OK also when the file could not be written (nothing is started then), and
+// STATUS_PRODUCT_SETTINGS_MISSING when a folder setting is absent or empty.
+Status handOffRequest(ProtocolNode& request);
+
+}  // namespace brivane

@@ -1,0 +1,10 @@
+#pragma once
+#include <mutex>
+
+namespace brivane {
+
+// Serialises what Explorer's window threads share in this process: the random pool with its one-time
+// seeding, and the current directory while it is swapped for a launch.
+std::mutex& processStateLock();
+
+}  // namespace brivane

@@ -1,0 +1,44 @@
+#include "operations/UnsecureOperation.h"
+
+#include "menu/PathHelpers.h"
+#include "operations/HandOff.h"
+#include "operations/RequestNodes.h"
+
+namespace brivane {
+namespace {
+
+bool isSecuredFolder(const std::wstring& path) { return hasExtension(path, L".qeld"); }
+
+void addItem(ProtocolNode& cab, const std::wstring& path, const CommandContext& context, bool only) {
+  ProtocolNode& item = appendChild(cab, L"qelx");
+  setText(item, L"path", path);
+  setText(item, L"destination", unsecureDestination(path, context.destination));
+  if (isSecuredFolder(path)) nodeAt(item, L"options.unsecure_all");
+  if (only) nodeAt(item, L"options.no_confirm");
+  nodeAt(item, L"options.no_report");
+}
+
+}  // namespace
+
+std::wstring unsecureDestination(const std::wstring& path, const std::wstring& destination) {
+  if (!isSecuredFolder(path)) return destination;
+  std::wstring base = destination;
+  if (base.empty() || base.back() != L'\\') base += L'\\';
+  return base + fileNameOf(path, true);
+}
+
+void buildUnsecureRequest(ProtocolNode& root, const std::vector<std::wstring>& selection,
+                          const CommandContext& context) {
+  root.setName(L"unsecuring_files");
+  ProtocolNode& cab = nodeAt(root, L"open_secure_folder.qelx_cab");
+  for (const std::wstring& path : selection) addItem(cab, path, context, selection.size() == 1);
+}
+
+Status unsecureItems(const std::vector<std::wstring>& selection, const CommandContext& context) {
+  if (selection.empty()) return STATUS_NOTHING_TO_DO;
+  ProtocolNode request;
+  buildUnsecureRequest(request, selection, context);
+  return handOffRequest(request);
+}
+
+}  // namespace brivane

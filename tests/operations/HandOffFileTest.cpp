@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "operations/ApplicationLaunch.h"
+#include "operations/CurrentDirectory.h"
+#include "operations/HandOffFile.h"
+#include "support/TestSupport.h"
+
+namespace brivane {
+namespace {
+
+// Numbers handed out in the given order, the last one repeated; counts how many were asked for.
+struct ScriptedDraws {
+  std::vector<std::uint32_t> numbers;
+  int asked = 0;
+  std::uint32_t operator()() {
+    const std::size_t index = static_cast<std::size_t>(asked++);
+    return numbers[index < numbers.size() ? index : numbers.size() - 1];
+  }
+};
+
+TEST(HandOffFileName, TheDigitFieldIsAlwaysTenDigitsWide) {
+  EXPECT_EQ(handOffFileName(7), L"\\qel_0000000007.psa");
+  EXPECT_EQ(handOffFileName(4294967295u), L"\\qel_4294967295.psa");
+  EXPECT_EQ(handOffFileName(0), L"\\qel_0000000000.psa");
+  EXPECT_EQ(handOffFileName(1234567890), L"\\qel_1234567890.psa");
+}
+
+TEST(ApplicationPath, OneBackslashSeparatesFolderAndExecutable) {
+  const std::wstring expected = L"C:\\Prog\\App\\Brivane_Application_Palisor_Against_Lib.exe";
+  EXPECT_EQ(applicationPath(L"C:\\Prog\\App\\"), expected);
+  EXPECT_EQ(applicationPath(L"C:\\Prog\\App"), expected);
+}
+
+class WriteHandOffFile : public ::testing::Test {
+ protected:
+  testing::TemporaryFolder folder;
+};
+
+TEST_F(WriteHandOffFile, StoresExactlyTheBytesUnderTheDrawnName) {
+  ScriptedDraws draws{{7}};
+  const std::string bytes = "<a></a>\n";
+  const std::wstring path = writeHandOffFile(folder.path(), bytes, std::ref(draws));
+  EXPECT_EQ(path, folder.path() + L"\\qel_0000000007.psa");
+  EXPECT_EQ(testing::readFileBytes(path), bytes);
+  EXPECT_EQ(draws.asked, 1);
+}
+
+TEST_F(WriteHandOffFile, ANameAlreadyTakenIsNeverOverwritten) {
+  const std::wstring taken = folder.file(L"qel_0000000007.psa", "not yet consumed");
+  ScriptedDraws draws{{7, 8}};
+  const std::wstring path = writeHandOffFile(folder.path(), "new", std::ref(draws));
+  EXPECT_EQ(path, folder.path() + L"\\qel_0000000008.psa");
+  EXPECT_EQ(testing::readFileBytes(taken), "not yet consumed");
+  EXPECT_EQ(testing::readFileBytes(path), "new");
+}
+
+TEST_F(WriteHandOffFile, GivesUpAfterABoundedNumberOfTakenNames) {
+  const std::wstring taken = folder.file(L"qel_0000000007.psa", "not yet consumed");
+  ScriptedDraws draws{{7}};
+  EXPECT_EQ(writeHandOffFile(folder.path(), "new", std::ref(draws)), L"");
+  EXPECT_EQ(draws.asked, kHandOffNameAttempts);
+  EXPECT_EQ(testing::readFileBytes(taken), "not yet consumed");
+}
+
+TEST_F(WriteHandOffFile, AMissingFolderFailsAtOnce) {
+  ScriptedDraws draws{{7}};
+  EXPECT_EQ(writeHandOffFile(folder.pathOf(L"absent"), "x", std::ref(draws)), L"");
+  EXPECT_EQ(draws.asked, 1);
+  EXPECT_TRUE(testing::namesMatching(folder.path(), L"*").empty());
+}
+
+TEST_F(WriteHandOffFile, TheFolderIsUsedAsGiven) {
+  ScriptedDraws draws{{12}};
+  const std::wstring path = writeHandOffFile(folder.path() + L"\\", "x", std::ref(draws));
+  EXPECT_EQ(path, folder.path() + L"\\\\qel_0000000012.psa");
+  EXPECT_TRUE(testing::fileExists(folder.pathOf(L"qel_0000000012.psa")));
+}
+
+TEST(CurrentDirectory, TheScopeEntersTheFolderAndComesBack) {
+  testing::TemporaryFolder folder;
+  const std::wstring before = currentDirectory();
+  ASSERT_FALSE(before.empty());
+  {
+    CurrentDirectoryScope scope(folder.path());
+    EXPECT_EQ(currentDirectory(), folder.path());
+  }
+  EXPECT_EQ(currentDirectory(), before);
+  {
+    CurrentDirectoryScope scope(folder.pathOf(L"absent"));
+    EXPECT_EQ(currentDirectory(), before);
+  }
+  EXPECT_EQ(currentDirectory(), before);
+}
+
+TEST(CurrentDirectory, ALongDirectoryIsReadWhole) {
+  testing::TemporaryFolder folder;
+  std::wstring relative;
+  for (int i = 0; i < 12; ++i) relative += (i ? L"\\" : L"") + std::wstring(30, static_cast<wchar_t>(L'a' + i));
+  const std::wstring deep = folder.folder(relative);
+  ASSERT_GT(deep.size(), static_cast<std::size_t>(MAX_PATH));
+  const std::wstring before = currentDirectory();
+  if (!SetCurrentDirectoryW(deep.c_str())) GTEST_SKIP() << "this system keeps the current directory below MAX_PATH";
+  EXPECT_EQ(currentDirectory(), deep);
+  {
+    CurrentDirectoryScope scope(folder.path());
+    EXPECT_EQ(currentDirectory(), folder.path());
+  }
+  EXPECT_EQ(currentDirectory(), deep);
+  SetCurrentDirectoryW(before.c_str());
+}
+
+}  // namespace
+}  // namespace brivane
