@@ -1,0 +1,61 @@
+#include "menu/MenuBuilder.h"
+#include "menu/Selection.h"
+#include "protocol/CoreLibrary.h"
+#include "shell/CommandStrings.h"
+#include "shell/DispatchCommand.h"
+#include "shell/GuardedCall.h"
+#include "shell/ShellExtension.h"
+
+namespace brivane {
+namespace {
+
+// InvokeCommand's answer to a verb given as a text: none of the entries has one.
+constexpr HRESULT kTextVerbRefused = static_cast<HRESULT>(0xFFFFFFFF);
+
+HRESULT identifiersUsed(std::uint16_t count) { return MAKE_HRESULT(SEVERITY_SUCCESS, FACILITY_NULL, count); }
+
+}  // namespace
+
+// Never a failure code: a menu that cannot be built is simply not there.
+HRESULT ShellExtension::QueryContextMenu(HMENU menu, UINT position, UINT firstId, UINT lastId, UINT flags) {
+  commandCount = 0;
+  if (flags == 0) return identifiersUsed(0);
+  const HRESULT result = guardedCall([&] { return identifiersUsed(insertEntries(menu, position, firstId, lastId, flags)); });
+  return FAILED(result) ? identifiersUsed(0) : result;
+}
+
+// The core library is loaded only to see that it can be; the labels are fetched with loads of their own.
+std::uint16_t ShellExtension::insertEntries(HMENU menu, UINT position, UINT firstId, UINT lastId, UINT flags) {
+  CoreLibrary library;
+  library.load();
+  if (!library.loaded()) return 0;
+  filterSelection(selection);
+  if (selection.empty()) return 0;
+  commandCount = buildMenu(menu, position, firstId, lastId, flags, menuBitmaps[0].get(), menuBitmaps[1].get(),
+                           menuBitmaps[2].get(), selection, classification);
+  return commandCount;
+}
+
+// Only offsets of the menu this object built last are run; anything else would run an operation the
+// user never saw.
+HRESULT ShellExtension::InvokeCommand(CMINVOKECOMMANDINFO* info) {
+  if (!info) return E_INVALIDARG;
+  if (!IS_INTRESOURCE(info->lpVerb)) return kTextVerbRefused;
+  const UINT offset = LOWORD(reinterpret_cast<UINT_PTR>(info->lpVerb));
+  if (offset >= commandCount) return E_INVALIDARG;
+  return guardedCall([&] {
+    const HRESULT result = dispatchCommand(offset, classification, selection);
+    return result == E_INVALIDARG ? result : S_OK;
+  });
+}
+
+// The shell passes a wide buffer for the wide request types, the only ones answered.
+HRESULT ShellExtension::GetCommandString(UINT_PTR offset, UINT type, UINT*, CHAR* buffer, UINT size) {
+  return guardedCall([&] {
+    if (const std::optional<std::wstring> text = commandString(type, offset))
+      copyTerminated(*text, reinterpret_cast<wchar_t*>(buffer), size);
+    return S_OK;
+  });
+}
+
+}  // namespace brivane

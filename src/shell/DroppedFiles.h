@@ -1,0 +1,15 @@
+#pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brivane {
+
+// The names of a CF_HDROP block in the shell's order, each read whole, in one pass over the block
+// (asking the shell name by name rescans the list from its start each time, which a large selection
+// cannot afford). No value when the block is not a well-formed name list.
+std::optional<std::vector<std::wstring>> readDroppedNames(HGLOBAL block);
+
+}  // namespace brivane
