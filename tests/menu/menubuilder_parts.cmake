@@ -1,0 +1,7 @@
+brivane_test(menu_command_table_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/CommandTableTest.cpp LIBS menu)
+brivane_test(menu_labels_table_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuLabelsTest.cpp LIBS menu)
+brivane_test(menu_shorten_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/ShortenTextTest.cpp LIBS menu)
+brivane_test(menu_near_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/NearSecuredFoldersTest.cpp LIBS menu)
+target_include_directories(menu_near_test PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+brivane_test(menu_insertion_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuInsertionTest.cpp LIBS menu)
+target_include_directories(menu_insertion_test PRIVATE ${CMAKE_SOURCE_DIR}/tests)
