@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 export WINEPREFIX := $(abspath $(BUILD))/wineprefix
 
-.PHONY: all bootstrap configure build test clean
+.PHONY: all bootstrap configure build test demo clean
 
 all: build
 
@@ -21,3 +21,6 @@ test: build
 
 clean:
 	rm -rf $(BUILD)
+
+demo: build
+	@scripts/demo.sh $(BUILD)

@@ -20,7 +20,8 @@ HRESULT identifiersUsed(std::uint16_t count) { return MAKE_HRESULT(SEVERITY_SUCC
 HRESULT ShellExtension::QueryContextMenu(HMENU menu, UINT position, UINT firstId, UINT lastId, UINT flags) {
   commandCount = 0;
   if (flags == 0) return identifiersUsed(0);
-  const HRESULT result = guardedCall([&] { return identifiersUsed(insertEntries(menu, position, firstId, lastId, flags)); });
+  const HRESULT result =
+      guardedCall([&] { return identifiersUsed(insertEntries(menu, position, firstId, lastId, flags)); });
   return FAILED(result) ? identifiersUsed(0) : result;
 }
 

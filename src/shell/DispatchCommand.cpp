@@ -37,8 +37,12 @@ struct KindOperation {
 
 // What the main entries do for each kind of menu.
 const KindOperation kKindOperations[] = {
-    {SingleFile, runSecureFiles},     {MultipleFiles, runSecureFiles}, {SingleFolder, runSecureFolders},
-    {MultipleFolders, runSecureFolders}, {Mixed, runSecureMixed},     {Secured, runUnsecure},
+    {SingleFile, runSecureFiles},
+    {MultipleFiles, runSecureFiles},
+    {SingleFolder, runSecureFolders},
+    {MultipleFolders, runSecureFolders},
+    {Mixed, runSecureMixed},
+    {Secured, runUnsecure},
 };
 
 Status runForMenuKind(const CommandRun& run) {

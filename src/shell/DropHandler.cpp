@@ -23,10 +23,10 @@ std::vector<std::wstring> draggedNames(IDataObject* data) {
 
 // Every drag starts afresh, so names of an earlier, abandoned drag are never dropped with a later one.
 HRESULT ShellExtension::DragEnter(IDataObject* data, DWORD keyState, POINTL, DWORD* effect) {
+  dropList.clear();
   if (!effect) return E_INVALIDARG;
   *effect = DROPEFFECT_NONE;
   return guardedCall([&] {
-    dropList.clear();
     dropList = draggedNames(data);
     if (dropList.empty()) return E_INVALIDARG;
     *effect = dropEffectFor(keyState);

@@ -73,11 +73,11 @@ class ShellExtension final : public IContextMenu,
   std::atomic<std::int32_t> refCount{0};
   ComPtr<IDataObject> dataObject;       // the one given to the last Initialize; one reference held
   std::wstring dropTargetPath;          // the item things are dropped onto (IPersistFile::Load)
-  std::vector<std::wstring> dropList;   // paths being dragged, appended by DragEnter
+  std::vector<std::wstring> dropList;   // paths being dragged, gathered afresh by each DragEnter
   std::vector<std::wstring> selection;  // selected paths in the shell's order
   std::wstring pageTitle;               // "eFile" or "eFolder", set by AddPages
   Classification classification;        // filled by the menu build, read by InvokeCommand
-  std::uint16_t commandCount = 0;        // identifiers the last QueryContextMenu used; 0: no menu built
+  std::uint16_t commandCount = 0;       // identifiers the last QueryContextMenu used; 0: no menu built
   std::array<UniqueBitmap, 3> menuBitmaps;  // resources 150 (file), 152 (folder), 163 (convert)
 };
 

@@ -1,0 +1,46 @@
+#include <windows.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "Installer.h"
+#include "InstallerReport.h"
+
+namespace brivane {
+namespace {
+
+std::vector<std::wstring> arguments() {
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::wstring> args;
+  for (int i = 1; argv && i < count; ++i) args.emplace_back(argv[i]);
+  LocalFree(argv);
+  return args;
+}
+
+struct Run {
+  int operator()(const InstallOptions& options) const { return install(options); }
+  int operator()(const UninstallOptions& options) const { return uninstall(options); }
+};
+
+int run() {
+  ParsedInstallerCommandLine parsed = parseInstallerCommandLine(arguments(), BRIVANE_BUILD_MODULE_DIR);
+  if (!parsed.command) {
+    reportFailure(parsed.error);
+    writeErrorText(installerUsage());
+    return kInstallUsage;
+  }
+  // A registration entry point may use COM, as it may under regsvr32.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  const int result = std::visit(Run{}, *parsed.command);
+  if (SUCCEEDED(com)) CoUninitialize();
+  return result;
+}
+
+}  // namespace
+}  // namespace brivane
+
+int main() { return brivane::run(); }

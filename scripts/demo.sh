@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# The demo: installs the product into a Wine prefix of its own, right-clicks sample items with the
+# Explorer stand-in, runs commands, drops items onto a secured folder, opens a secured file's property
+# page, and prints what the product's application received. Screenshots go to build/demo/.
+set -euo pipefail
+
+build=$(cd "${1:-build}" && pwd)
+demo=$build/demo
+export WINEPREFIX=$demo/wineprefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+winpath() { echo "Z:${1//\//\\}"; }
+bin=$build/bin
+shellhost() { wine "$bin/shellhost.exe" "$@" </dev/null; }
+
+pids=()
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  local p
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done
+}
+trap cleanup EXIT
+
+mkdir -p "$demo"
+[ -f "$WINEPREFIX/system.reg" ] || "$(dirname "$0")/bootstrap.sh"
+wineserver -p -f >/dev/null 2>&1 &
+pids+=($!)
+display=:$((500 + RANDOM % 400))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+wine cmd /c exit >/dev/null 2>&1 </dev/null
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1 </dev/null
+
+# Sample items, beside each other as a user would have them.
+samples=$WINEPREFIX/drive_c/Demo
+rm -rf "$samples" && mkdir -p "$samples/Reports" "$samples/Handoff"
+printf 'Quarterly figures\n' > "$samples/R&D notes.txt"
+printf 'Minutes\n' > "$samples/Reports/minutes.txt"
+printf 'secured file\n' > "$samples/plan.qelf"
+printf 'secured folder\n' > "$samples/Vault.qeld"
+printf 'to drop\n' > "$samples/photo.jpg"
+printf 'to drop\n' > "$samples/budget.xls"
+journal=$samples/journal.txt
+S='C:\Demo'
+
+echo "== Installing the product into $WINEPREFIX"
+wine "$bin/brivane-install.exe" install --module-folder "$(winpath "$build/product-module")" \
+  --temp-folder "$S\\Handoff" --journal "$S\\journal.txt" --extension "$(winpath "$bin/BrivaneShell.dll")" </dev/null
+
+show_menu() {
+  echo
+  echo "== Right-click: $*"
+  shellhost menu "$@"
+}
+show_menu "$S\\R&D notes.txt"
+show_menu "$S\\Reports"
+show_menu "$S\\R&D notes.txt" "$S\\Reports"
+show_menu "$S\\plan.qelf"
+show_menu "$S\\Vault.qeld"
+
+echo
+echo "== Secure \"R&D notes.txt\" (offset 0) and send it into the nearby Vault.qeld (offset 2)"
+shellhost menu "$S\\R&D notes.txt" --invoke 0 >/dev/null
+shellhost menu "$S\\R&D notes.txt" --invoke 2 >/dev/null
+
+echo
+echo "== Drop photo.jpg and budget.xls onto Vault.qeld, then again with Ctrl"
+shellhost drop "$S\\Vault.qeld" "$S\\photo.jpg" "$S\\budget.xls"
+shellhost drop "$S\\Vault.qeld" "$S\\photo.jpg" "$S\\budget.xls" --ctrl
+
+echo
+echo "== Properties of plan.qelf, pressing its button"
+shellhost properties "$S\\plan.qelf" --press-button --screenshot "$(winpath "$demo/property-page.png")"
+
+echo
+echo "== Screenshot of the menu of R&D notes.txt with its send submenu open"
+shellhost menu "$S\\R&D notes.txt" --screenshot "$(winpath "$demo/menu.png")" >/dev/null
+
+# The application runs on its own; give it a moment to journal the last hand-off.
+for _ in $(seq 50); do
+  [ "$(grep -c '^hand-off$' "$journal" 2>/dev/null || echo 0)" -ge 5 ] && break
+  sleep 0.2
+done
+echo
+echo "== What the application received ($journal)"
+cat "$journal"
+echo
+echo "Screenshots: $demo/menu.png $demo/property-page.png"

@@ -1,0 +1,23 @@
+#include "shell/KeyChange.h"
+
+#include "operations/HandOff.h"
+#include "protocol/CoreLibrary.h"
+
+namespace brivane {
+
+void buildKeyChangeRequest(ProtocolNode& root, const std::wstring& path) {
+  root.setName(L"password_change");
+  ProtocolNode* target = ProtocolNode::addChild(root.findPath(L"change_qelx_keys", true), L"target");
+  target->findPath(L"source", true)->setString(path);
+}
+
+Status changeItemKeys(const std::wstring& path) {
+  CoreLibrary library;
+  CoreEntryPoint entryPoint = nullptr;
+  if (Status status = openCoreLibrary(library, entryPoint); status < 0) return status;
+  ProtocolNode request;  // destroyed before the library is freed
+  buildKeyChangeRequest(request, path);
+  return handOffRequest(request);
+}
+
+}  // namespace brivane

@@ -1,0 +1,10 @@
+#include "Commands.h"
+
+namespace brivane {
+
+int fail(const std::wstring& what, HRESULT hr) {
+  reportError(what + L" (" + hresultText(hr) + L")");
+  return kExitFailure;
+}
+
+}  // namespace brivane

@@ -1,0 +1,14 @@
+#pragma once
+#include <windows.h>
+#include <shobjidl.h>
+
+namespace brivane {
+
+// InvokeCommand as Explorer calls it for a chosen entry: the verb is the command offset, the owner is a
+// real window, the show command SW_SHOWNORMAL.
+HRESULT invokeOffset(IContextMenu* menu, UINT offset, HWND owner);
+
+// InvokeCommand with a text verb such as "properties".
+HRESULT invokeVerb(IContextMenu* menu, const char* verb, HWND owner);
+
+}  // namespace brivane
