@@ -11,6 +11,7 @@
 #include "module/ExtensionModule.h"
 #include "shell/CountingDataObject.h"
 #include "shell/DropBlock.h"
+#include "shell/ShellDataObject.h"
 
 namespace brivane::test {
 namespace {
@@ -52,34 +53,6 @@ class TemporaryFolder {
   std::wstring path_;
   std::vector<Entry> entries_;
 };
-
-// The shell's own data object for items of one folder, as Explorer hands it to a handler.
-ComPtr<IDataObject> shellDataObject(const std::wstring& folder, const std::vector<std::wstring>& names) {
-  ComPtr<IShellFolder> desktop;
-  ComPtr<IShellFolder> parent;
-  ComPtr<IDataObject> data;
-  if (FAILED(SHGetDesktopFolder(desktop.out()))) return data;
-  UniqueItemIdList folderId;
-  std::wstring display = folder;
-  if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, display.data(), nullptr,
-                                       reinterpret_cast<PIDLIST_RELATIVE*>(folderId.out()), nullptr)) ||
-      FAILED(desktop->BindToObject(folderId.get(), nullptr, __uuidof(IShellFolder), parent.outVoid()))) {
-    return data;
-  }
-  std::vector<UniqueItemIdList> children(names.size());
-  std::vector<PCUITEMID_CHILD> childIds;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    std::wstring name = names[i];
-    if (FAILED(parent->ParseDisplayName(nullptr, nullptr, name.data(), nullptr,
-                                        reinterpret_cast<PIDLIST_RELATIVE*>(children[i].out()), nullptr))) {
-      return data;
-    }
-    childIds.push_back(children[i].get());
-  }
-  parent->GetUIObjectOf(nullptr, static_cast<UINT>(childIds.size()), childIds.data(), __uuidof(IDataObject), nullptr,
-                        data.outVoid());
-  return data;
-}
 
 std::vector<std::wstring> hdropNamesOf(IDataObject* data) {
   FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
@@ -140,7 +113,7 @@ TEST_F(SelectionCapture, ShellDataObjectOfRealItemsIsCapturedAndHeldOnce) {
   const std::vector<std::wstring> names = {L"plain.txt", L"a & b.txt", L"with  blanks .txt", L"clef \U0001D11E.txt",
                                            L"folder"};
   TemporaryFolder folder({names[0], names[1], names[2], names[3]}, {names[4]});
-  ComPtr<IDataObject> data = shellDataObject(folder.path(), names);
+  ComPtr<IDataObject> data = test::shellDataObject(folder.path(), names);
   ASSERT_TRUE(data);
   const std::vector<std::wstring> shellNames = hdropNamesOf(data.get());
   ASSERT_EQ(shellNames.size(), names.size()) << "the shell's data object carries the items";
