@@ -32,27 +32,6 @@ std::wstring withoutTrailingBackslash(std::wstring folder) {
   return folder;
 }
 
-const std::wstring kWorkedExample = LR"(<securing_files>
-    <secure_file>
-        <targets>
-            <target>
-                <targets>
-                    <target>
-                        <source type="string">C:\Docs\a.txt</source>
-                    </target>
-                </targets>
-                <destination type="string">C:\Docs\a.txt.qelf</destination>
-                <options>
-                    <no_report></no_report>
-                </options>
-            </target>
-        </targets>
-        <options>
-            <no_report></no_report>
-        </options>
-    </secure_file>
-</securing_files>
-)";
 
 // The real product: settings in the registry, the application started on every hand-off and read back
 // through its journal.
@@ -100,7 +79,7 @@ TEST_F(OperationsEndToEnd, SecureFilesHandsTheWorkedExampleToTheApplication) {
   EXPECT_EQ(entry.file, L"read");
   EXPECT_TRUE(entry.wellFormed);
   EXPECT_EQ(entry.request, L"securing_files");
-  EXPECT_EQ(entry.document, replaceAll(kWorkedExample, L"C:\\Docs\\", docs + L"\\"));
+  EXPECT_EQ(entry.document, replaceAll(testing::kWorkedExample, L"C:\\Docs\\", docs + L"\\"));
   const std::wstring prefix = product.handOffFolder() + L"\\qel_";
   EXPECT_EQ(entry.parameters.rfind(prefix, 0), 0u);
   EXPECT_EQ(entry.parameters.size(), prefix.size() + 14);

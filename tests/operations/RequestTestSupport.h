@@ -14,4 +14,27 @@ inline std::wstring rendered(ProtocolNode& request) {
   return text;
 }
 
+// The document of securing the single file C:\Docs\a.txt in place.
+inline const std::wstring kWorkedExample = LR"(<securing_files>
+    <secure_file>
+        <targets>
+            <target>
+                <targets>
+                    <target>
+                        <source type="string">C:\Docs\a.txt</source>
+                    </target>
+                </targets>
+                <destination type="string">C:\Docs\a.txt.qelf</destination>
+                <options>
+                    <no_report></no_report>
+                </options>
+            </target>
+        </targets>
+        <options>
+            <no_report></no_report>
+        </options>
+    </secure_file>
+</securing_files>
+)";
+
 }  // namespace brivane::testing

@@ -18,27 +18,7 @@ const CommandContext kInDocsKeeping{L"C:\\Docs\\", CommandOption::KeepOriginal};
 TEST(SecureFilesRequest, OneFileGivesTheWorkedExample) {
   ProtocolNode request;
   buildSecureFilesRequest(request, {L"C:\\Docs\\a.txt"}, kInDocs);
-  EXPECT_EQ(rendered(request), LR"(<securing_files>
-    <secure_file>
-        <targets>
-            <target>
-                <targets>
-                    <target>
-                        <source type="string">C:\Docs\a.txt</source>
-                    </target>
-                </targets>
-                <destination type="string">C:\Docs\a.txt.qelf</destination>
-                <options>
-                    <no_report></no_report>
-                </options>
-            </target>
-        </targets>
-        <options>
-            <no_report></no_report>
-        </options>
-    </secure_file>
-</securing_files>
-)");
+  EXPECT_EQ(rendered(request), testing::kWorkedExample);
 }
 
 TEST(SecureFilesRequest, KeepOriginalComesBeforeNoReportInEachTarget) {
