@@ -12,6 +12,7 @@
 #include "menu/MenuInsertion.h"
 #include "menu/MenuLabels.h"
 #include "menu/NearSecuredFolders.h"
+#include "menu/PathSet.h"
 #include "menu/RecentList.h"
 #include "menu/Selection.h"
 
@@ -43,13 +44,17 @@ std::size_t identifiersGranted(UINT firstId, UINT lastId) {
   return lastId < firstId ? 0 : std::min<std::size_t>(std::size_t{lastId} - firstId + 1, kMostIdentifiers);
 }
 
-// The limits, the secured folders beside the first item and the recent ones other than those.
-void gatherSendTargets(const std::wstring& firstPath, Classification& classification) {
+// The limits, the secured folders beside the first item and the recent ones other than those; no
+// selected item is ever a target.
+void gatherSendTargets(const std::vector<std::wstring>& selection, Classification& classification) {
   readRecentLimits(classification.recentLimit, classification.nearLimit);
+  PathSet leftOut(selection);
   std::vector<std::wstring> names;
   classification.nearPaths.clear();
-  listNearSecuredFolders(firstPath, L".qeld", classification.nearLimit, names, classification.nearPaths);
-  readRecentPaths(classification.recentPaths, classification.nearPaths);
+  listNearSecuredFolders(selection.front(), L".qeld", classification.nearLimit, leftOut, names,
+                         classification.nearPaths);
+  leftOut.add(classification.nearPaths);
+  readRecentPaths(classification.recentPaths, leftOut);
   classification.nearNames = std::move(names);
 }
 
@@ -94,7 +99,7 @@ std::uint16_t buildMenu(HMENU menu, UINT position, UINT firstId, UINT lastId, UI
   if (!row) return 0;
   classification.menuKind = *kind;
   const MenuTexts texts = menuTextsOf(*row, *sets, selection, summary);
-  gatherSendTargets(selection.front(), classification);
+  gatherSendTargets(selection, classification);
   const std::optional<CommandTable> table = fitSendTargets(classification, identifiersGranted(firstId, lastId));
   const MenuPictures pictures{row->bitmap == MenuBitmap::File ? fileBitmap : folderBitmap, folderBitmap, convertBitmap};
   if (!table || !insertMenu(menu, position, firstId, *table, texts, pictures, classification)) return 0;

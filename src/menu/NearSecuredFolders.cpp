@@ -8,31 +8,31 @@
 namespace brivane {
 namespace {
 
+// Wildcards also match short names and folders; only files whose own name ends in the extension count.
+bool isSecuredFolderFile(const WIN32_FIND_DATAW& found, const std::wstring& extension) {
+  return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && hasExtension(found.cFileName, extension);
+}
+
 // A search pattern with its own wildcards or a NUL would match other files than those beside the item.
 bool isPlainFolder(const std::wstring& folder) {
   static const std::wstring kInexact(L"*?\0", 3);
   return !folder.empty() && folder.find_first_of(kInexact) == std::wstring::npos;
 }
 
-// Wildcards also match short names and folders; only files whose own name ends in the extension count.
-bool isSecuredFolderFile(const WIN32_FIND_DATAW& found, const std::wstring& extension) {
-  return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && hasExtension(found.cFileName, extension);
-}
-
 }  // namespace
 
 void listNearSecuredFolders(const std::wstring& firstPath, const std::wstring& extension, std::int32_t limit,
-                            std::vector<std::wstring>& names, std::vector<std::wstring>& paths) {
+                            const PathSet& selected, std::vector<std::wstring>& names,
+                            std::vector<std::wstring>& paths) {
   const std::wstring folder = parentFolderOf(firstPath);
   if (limit <= 0 || !isPlainFolder(folder)) return;
-  const std::wstring self = fileNameOf(firstPath, false);
   WIN32_FIND_DATAW found;
   UniqueFind search(FindFirstFileW((folder + L"*" + extension).c_str(), &found));
   if (!search) return;
   do {
     if (!isSecuredFolderFile(found, extension)) continue;
     paths.push_back(folder + found.cFileName);
-    if (found.cFileName != self) names.push_back(found.cFileName);
+    if (!selected.contains(paths.back())) names.push_back(found.cFileName);
   } while (names.size() < static_cast<std::size_t>(limit) && FindNextFileW(search.get(), &found));
 }
 

@@ -3,8 +3,6 @@
 #include <windows.h>
 #include <shlwapi.h>
 
-#include <unordered_set>
-
 #include "settings/RegistrySettings.h"
 #include "support/Handles.h"
 
@@ -34,11 +32,6 @@ void setUpHistoryKey() {
   writeRegDword(HKEY_CURRENT_USER, kHistoryKey, kNearLimitValue, static_cast<DWORD>(nearLimit));
 }
 
-std::wstring lowerCase(std::wstring text) {
-  if (!text.empty()) CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
-  return text;
-}
-
 }  // namespace
 
 bool readRecentLimits(std::int32_t& recentLimit, std::int32_t& nearLimit) {
@@ -47,19 +40,17 @@ bool readRecentLimits(std::int32_t& recentLimit, std::int32_t& nearLimit) {
   return true;
 }
 
-void readRecentPaths(std::vector<std::wstring>& out, const std::vector<std::wstring>& exclusions) {
+void readRecentPaths(std::vector<std::wstring>& out, const PathSet& exclusions) {
   out.clear();
   DWORD limit = 0;
   if (!readRegDword(HKEY_CURRENT_USER, kHistoryKey, kRecentLimitValue, limit)) {
     setUpHistoryKey();
     return;
   }
-  std::unordered_set<std::wstring> excluded;
-  for (const std::wstring& path : exclusions) excluded.insert(lowerCase(path));
   std::wstring path;
   for (unsigned long number = 1; out.size() < limit; ++number) {
     if (!readRegString(HKEY_CURRENT_USER, kHistoryKey, std::to_wstring(number), path)) break;
-    if (excluded.contains(lowerCase(path))) continue;
+    if (exclusions.contains(path)) continue;
     if (PathFileExistsW(path.c_str())) out.push_back(path);
   }
 }

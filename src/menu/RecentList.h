@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "menu/PathSet.h"
+
 namespace brivane {
 
 // The per-user history of secured folders items were sent to: HKCU\Software\Brivane\MRU_qelf, values
@@ -12,9 +14,8 @@ namespace brivane {
 // REG_DWORD. Always true.
 bool readRecentLimits(std::int32_t& recentLimit, std::int32_t& nearLimit);
 
-// Replaces `out` with the history's existing paths, in order, leaving out those equal to an exclusion
-// (ignoring letter case), at most "max_history" of them. The list ends at the first number without a
+// Replaces `out` with the history's existing paths, in order, leaving out the excluded ones, at most "max_history" of them. The list ends at the first number without a
 // string value. Without a "max_history" limit the key and both limits are created and the list is empty.
-void readRecentPaths(std::vector<std::wstring>& out, const std::vector<std::wstring>& exclusions);
+void readRecentPaths(std::vector<std::wstring>& out, const PathSet& exclusions);
 
 }  // namespace brivane

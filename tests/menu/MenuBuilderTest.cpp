@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <optional>
@@ -11,10 +12,12 @@ namespace brivane {
 namespace {
 
 using testing::commandItem;
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using testing::ExpectedTexts;
 using ::testing::IsEmpty;
+using ::testing::Not;
 using testing::MenuItem;
 using testing::separatorItem;
 using ::testing::UnorderedElementsAreArray;
@@ -63,12 +66,12 @@ class MenuBuilderTest : public testing::MenuBuilderFixture {
  protected:
   MenuBuilderTest() : MenuBuilderFixture(BRIVANE_MODULE_DIR) {}
 
-  // The names of the secured folders beside the first item, itself left out.
-  static Paths securedFoldersBeside(const std::wstring& firstPath) {
-    const std::wstring beside = parentFolderOf(firstPath);
+  // The names of the secured folders beside the first item, the selected ones left out.
+  static Paths securedFoldersBeside(const Paths& selection) {
+    const std::wstring beside = parentFolderOf(selection.front());
     Paths names;
     for (const std::wstring& name : testing::namesMatching(beside.substr(0, beside.size() - 1), L"*.qeld"))
-      if (name != fileNameOf(firstPath, false)) names.push_back(name);
+      if (std::find(selection.begin(), selection.end(), beside + name) == selection.end()) names.push_back(name);
     return names;
   }
 
@@ -163,7 +166,7 @@ TEST_F(MenuBuilderTest, EveryCaseShowsItsLabelsBitmapsAndSubmenus) {
     const Paths selection = selectionOf(menuCase.items, caseFolder);
     const std::uint16_t count = build(selection);
     EXPECT_EQ(classification.menuKind, menuCase.kind);
-    EXPECT_THAT(classification.nearNames, UnorderedElementsAreArray(securedFoldersBeside(selection.front())));
+    EXPECT_THAT(classification.nearNames, UnorderedElementsAreArray(securedFoldersBeside(selection)));
     EXPECT_THAT(classification.recentPaths, IsEmpty());
     EXPECT_EQ(count, commandTableFor(classification).count());
     const ExpectedTexts texts = shippedTextsOf(menuCase.keys, menuCase.placeholder);
@@ -218,12 +221,12 @@ TEST_F(MenuBuilderTest, TheDefaultEntryAloneOrNoVerbsGetNothing) {
 }
 
 TEST_F(MenuBuilderTest, VerbsExplorerAndOtherFlagsGetTheFullMenu) {
-  const Paths selection = selectionOf({L"a.txt", L"box.qeld"});
-  ASSERT_EQ(build(selection, CMF_NORMAL), 6);
+  const Paths selection = selectionOf({L"a.txt", L"box.qeld", L"other.qeld"});
+  ASSERT_EQ(build({selection[0], selection[1]}, CMF_NORMAL), 6);  // other.qeld is the one nearby target
   const std::vector<MenuItem> full = menuItems();
   for (const UINT flags : {CMF_DEFAULTONLY | CMF_EXPLORE, CMF_NODEFAULT, CMF_VERBSONLY, CMF_EXPLORE | CMF_NOVERBS}) {
     menu = testing::shellMenu();
-    EXPECT_EQ(build(selection, flags), 6) << flags;
+    EXPECT_EQ(build({selection[0], selection[1]}, flags), 6) << flags;
     EXPECT_EQ(menuItems(), full) << flags;
   }
 }
@@ -290,6 +293,33 @@ TEST_F(MenuBuilderTest, ASelectedSecuredFolderIsNeitherANearbyNorARecentTarget) 
   ASSERT_EQ(items.size(), 7u);
   EXPECT_EQ(items[4].content, sendContent(kFirstId + 3));
   EXPECT_EQ(items[5].content, sendContent(kFirstId + 6));
+}
+
+TEST_F(MenuBuilderTest, NoSelectedSecuredFolderIsATargetWhateverTheLimitsAndTheOrderFound) {
+  Paths others;
+  for (wchar_t letter = L'a'; letter <= L'j'; ++letter) others.push_back(folder.file(std::wstring(1, letter) + L".qeld"));
+  const std::wstring box = folder.file(L"box.qeld");
+  std::wstring shouted = box;
+  CharUpperBuffW(shouted.data(), static_cast<DWORD>(shouted.size()));
+  const Paths distant = recentSecuredFolders({L"far.qeld"});
+  for (const DWORD nearLimit : {0u, 1u, 3u}) {
+    SCOPED_TRACE(nearLimit);
+    testing::SavedHistoryKey::setLimits(3, nearLimit);
+    testing::SavedHistoryKey::setRecent({shouted, box, distant[0]});
+    menu = testing::shellMenu();
+    ASSERT_GT(build({box}), 0);
+    EXPECT_THAT(classification.nearNames, Not(Contains(L"box.qeld")));
+    EXPECT_EQ(classification.recentPaths, distant);
+
+    // Two selected together: neither is offered, nearby or recent.
+    testing::SavedHistoryKey::setRecent({others[0], box, distant[0]});
+    menu = testing::shellMenu();
+    ASSERT_GT(build({box, others[0]}), 0);
+    EXPECT_THAT(classification.nearNames, Not(Contains(L"box.qeld")));
+    EXPECT_THAT(classification.nearNames, Not(Contains(L"a.qeld")));
+    EXPECT_EQ(classification.nearNames.size(), nearLimit);
+    EXPECT_EQ(classification.recentPaths, distant);
+  }
 }
 
 TEST_F(MenuBuilderTest, TheNearbyLimitComesFromTheHistoryKey) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
 #include "menu/NearSecuredFolders.h"
 #include "support/TestSupport.h"
 
@@ -11,6 +13,7 @@ namespace brivane {
 namespace {
 
 using ::testing::Contains;
+using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::IsSubsetOf;
 using ::testing::Not;
@@ -19,10 +22,11 @@ using Names = std::vector<std::wstring>;
 
 class NearSecuredFoldersTest : public ::testing::Test {
  protected:
-  void list(const std::wstring& firstPath, std::int32_t limit) {
+  void list(const std::wstring& firstPath, std::int32_t limit) { list(firstPath, limit, PathSet{firstPath}); }
+  void list(const std::wstring& firstPath, std::int32_t limit, const PathSet& selected) {
     names.clear();
     paths.clear();
-    listNearSecuredFolders(firstPath, L".qeld", limit, names, paths);
+    listNearSecuredFolders(firstPath, L".qeld", limit, selected, names, paths);
   }
 
   testing::TemporaryFolder folder;
@@ -63,6 +67,24 @@ TEST_F(NearSecuredFoldersTest, TheLimitCountsNamesAfterTheSelectedFolderIsLeftOu
   list(first, 10);
   EXPECT_THAT(names, UnorderedElementsAre(L"a.qeld", L"b.qeld", L"c.qeld"));
   EXPECT_EQ(paths.size(), 4u);
+}
+
+TEST_F(NearSecuredFoldersTest, NoSelectedFileIsNamedWhateverItsLetterCaseOrPlaceInTheListing) {
+  const Names selectedNames = {L"a.qeld", L"b.qeld", L"c.qeld", L"d.qeld", L"e.qeld"};
+  PathSet selected;
+  for (const std::wstring& name : selectedNames) {
+    std::wstring shouted = folder.file(name);
+    CharUpperBuffW(shouted.data(), static_cast<DWORD>(shouted.size()));
+    selected.add(shouted);
+  }
+  const std::wstring other = folder.file(L"other.qeld");
+  for (const std::int32_t limit : {1, 3, 10}) {
+    list(folder.pathOf(L"a.qeld"), limit, selected);
+    EXPECT_THAT(names, ElementsAre(L"other.qeld"));
+    EXPECT_THAT(paths, Contains(other));
+  }
+  list(folder.pathOf(L"a.qeld"), 10, selected);
+  EXPECT_EQ(paths.size(), selectedNames.size() + 1);
 }
 
 TEST_F(NearSecuredFoldersTest, ALimitOfZeroOrBelowListsNone) {
