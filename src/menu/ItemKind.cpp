@@ -8,14 +8,9 @@
 namespace brivane {
 namespace {
 
-// Wildcards would make the search find other entries, and a NUL would cut the path short.
-bool isExactSearch(const std::wstring& path) {
-  static const std::wstring kInexact(L"*?\0", 3);
-  return !path.empty() && path.find_first_of(kInexact) == std::wstring::npos;
-}
-
 bool findEntry(const std::wstring& path, WIN32_FIND_DATAW& found) {
-  if (!isExactSearch(path)) return false;
+  // Wildcards would make the search find other entries, and a NUL would cut the path short.
+  if (!isExactPath(path)) return false;
   UniqueFind search(FindFirstFileW(path.c_str(), &found));
   return static_cast<bool>(search);
 }

@@ -13,19 +13,14 @@ bool isSecuredFolderFile(const WIN32_FIND_DATAW& found, const std::wstring& exte
   return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && hasExtension(found.cFileName, extension);
 }
 
-// A search pattern with its own wildcards or a NUL would match other files than those beside the item.
-bool isPlainFolder(const std::wstring& folder) {
-  static const std::wstring kInexact(L"*?\0", 3);
-  return !folder.empty() && folder.find_first_of(kInexact) == std::wstring::npos;
-}
-
 }  // namespace
 
 void listNearSecuredFolders(const std::wstring& firstPath, const std::wstring& extension, std::int32_t limit,
                             const PathSet& selected, std::vector<std::wstring>& names,
                             std::vector<std::wstring>& paths) {
   const std::wstring folder = parentFolderOf(firstPath);
-  if (limit <= 0 || !isPlainFolder(folder)) return;
+  // A pattern with wildcards of its own would match other files than those beside the item.
+  if (limit <= 0 || !isExactPath(folder)) return;
   WIN32_FIND_DATAW found;
   UniqueFind search(FindFirstFileW((folder + L"*" + extension).c_str(), &found));
   if (!search) return;

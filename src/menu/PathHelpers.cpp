@@ -2,8 +2,12 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 namespace brivane {
 namespace {
+
+constexpr std::wstring_view kLongFormPrefix = L"\\\\?\\";
 
 // A folder that exists; a failed query counts as no folder.
 bool isExistingFolder(const std::wstring& path) {
@@ -37,6 +41,12 @@ std::wstring fileNameOf(const std::wstring& path, bool strip) {
     if (dot != std::wstring::npos) name.erase(dot);
   }
   return name;
+}
+
+bool isExactPath(const std::wstring& path) {
+  if (path.empty() || path.find(L'\0') != std::wstring::npos) return false;
+  const std::size_t start = path.starts_with(kLongFormPrefix) ? kLongFormPrefix.size() : 0;
+  return path.find_first_of(L"*?", start) == std::wstring::npos;
 }
 
 std::wstring parentFolderOf(const std::wstring& path) {

@@ -14,6 +14,10 @@ bool hasExtension(const std::wstring& path, const std::wstring& extension);
 // path is an existing folder, without its last "." and what follows.
 std::wstring fileNameOf(const std::wstring& path, bool strip);
 
+// True when the path's text names one entry: not empty, no NUL, and no wildcard ("*", "?") after the
+// "\\?\" or "\\?\UNC\" prefix of the long form, whose "?" belongs to the prefix.
+bool isExactPath(const std::wstring& path);
+
 // The path up to and including its last "\"; empty when it has none.
 std::wstring parentFolderOf(const std::wstring& path);
 

@@ -322,6 +322,16 @@ TEST_F(MenuBuilderTest, NoSelectedSecuredFolderIsATargetWhateverTheLimitsAndTheO
   }
 }
 
+TEST_F(MenuBuilderTest, AnItemInTheLongFormGetsItsMenuAndTheFoldersBesideIt) {
+  const std::wstring first = L"\\\\?\\" + folder.file(L"a.txt");
+  folder.file(L"box.qeld");
+  ASSERT_EQ(build({first}), 2 + 2 * 2);
+  EXPECT_EQ(classification.menuKind, SingleFile);
+  EXPECT_EQ(classification.files, Paths{first});
+  EXPECT_EQ(classification.nearNames, Paths{L"box.qeld"});
+  EXPECT_EQ(menuItems()[1].text, named(shipped(L"efile.secure_single"), L"a.txt"));
+}
+
 TEST_F(MenuBuilderTest, TheNearbyLimitComesFromTheHistoryKey) {
   const Paths selection = selectionOf({L"a.txt", L"x.qeld", L"y.qeld", L"z.qeld"});
   testing::SavedHistoryKey::setLimits(3, 0);

@@ -87,6 +87,16 @@ TEST_F(NearSecuredFoldersTest, NoSelectedFileIsNamedWhateverItsLetterCaseOrPlace
   EXPECT_EQ(paths.size(), selectedNames.size() + 1);
 }
 
+TEST_F(NearSecuredFoldersTest, TheFolderOfALongFormPathIsSearched) {
+  const std::wstring first = L"\\\\?\\" + folder.file(L"a.txt");
+  folder.file(L"box.qeld");
+  list(first, 3);
+  EXPECT_THAT(names, ElementsAre(L"box.qeld"));
+  EXPECT_THAT(paths, ElementsAre(L"\\\\?\\" + folder.pathOf(L"box.qeld")));
+  list(L"\\\\?\\" + folder.path() + L"\\?\\a.txt", 3);
+  EXPECT_THAT(paths, IsEmpty());
+}
+
 TEST_F(NearSecuredFoldersTest, ALimitOfZeroOrBelowListsNone) {
   const std::wstring first = folder.file(L"a.txt");
   for (const wchar_t* name : {L"x.qeld", L"y.qeld", L"z.qeld"}) folder.file(name);

@@ -71,6 +71,26 @@ TEST(ParentFolderOf, KeepsLongPathsWhole) {
   EXPECT_EQ(parentFolderOf(folder + L"y.txt"), folder);
 }
 
+TEST(IsExactPath, TheLongFormPrefixIsNoWildcard) {
+  EXPECT_TRUE(isExactPath(L"C:\\Docs\\a.txt"));
+  EXPECT_TRUE(isExactPath(L"\\\\?\\C:\\Docs\\a.txt"));
+  EXPECT_TRUE(isExactPath(L"\\\\?\\UNC\\server\\share\\a.txt"));
+  EXPECT_TRUE(isExactPath(L"\\\\?\\" + std::wstring(3445, L'x')));
+  EXPECT_TRUE(isExactPath(L"\\\\server\\share\\R&D \U0001F512.txt"));
+}
+
+TEST(IsExactPath, WildcardsAnywhereElseEmptyTextAndNulsAreNot) {
+  EXPECT_FALSE(isExactPath(L""));
+  EXPECT_FALSE(isExactPath(L"C:\\Docs\\*.txt"));
+  EXPECT_FALSE(isExactPath(L"C:\\Docs\\a?.txt"));
+  EXPECT_FALSE(isExactPath(L"\\\\?\\C:\\Docs\\a?.txt"));
+  EXPECT_FALSE(isExactPath(L"\\\\?\\C:\\Docs\\*"));
+  EXPECT_FALSE(isExactPath(L"\\\\?\\UNC\\server\\share\\?\\a.txt"));
+  EXPECT_FALSE(isExactPath(L"\\\\?\\?\\C:\\a.txt"));
+  EXPECT_FALSE(isExactPath(L"\\\\.\\?\\C:\\a.txt"));
+  EXPECT_FALSE(isExactPath(std::wstring(L"C:\\a.txt\0b", 10)));
+}
+
 TEST(DisplayName, IsTheFirstItemsNameWithAmpersandsDoubled) {
   EXPECT_EQ(displayName({L"C:\\work\\R&D.doc", L"C:\\work\\other.doc"}), L"R&&D.doc");
   EXPECT_EQ(displayName({L"C:\\work\\A&&B & C.qelf"}), L"A&&&&B && C.qelf");

@@ -67,6 +67,18 @@ TEST_F(ItemKindTest, PathsLongerThanTwoHundredSixtyCharactersAreFound) {
   EXPECT_EQ(itemKindOf(file), ItemKind::QelfItem);
 }
 
+TEST_F(ItemKindTest, PathsInTheLongFormAreFoundWhateverTheirLength) {
+  const std::wstring prefix = L"\\\\?\\";
+  EXPECT_EQ(itemKindOf(prefix + folder.file(L"a.txt")), ItemKind::PlainFile);
+  EXPECT_EQ(itemKindOf(prefix + folder.file(L"box.qeld")), ItemKind::QeldItem);
+  EXPECT_EQ(itemKindOf(prefix + folder.subfolder(L"notes")), ItemKind::Folder);
+  const std::wstring deep = folder.longFormFile(3449, L".qelf");
+  ASSERT_EQ(deep.size(), 3449u);
+  EXPECT_EQ(itemKindOf(deep), ItemKind::QelfItem);
+  EXPECT_EQ(itemKindOf(prefix + folder.missing(L"?.txt")), ItemKind::Unfound);
+  EXPECT_EQ(itemKindOf(prefix + folder.missing(L"*.qeld")), ItemKind::Unfound);
+}
+
 class ClassifySelectionTest : public ::testing::Test {
  protected:
   SelectionSummary classify(const Paths& selection) { return classifySelection(selection, classification); }

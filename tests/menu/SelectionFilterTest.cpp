@@ -104,6 +104,14 @@ TEST_F(SelectionFilterTest, PathsLongerThanTwoHundredSixtyCharactersStay) {
   EXPECT_THAT(selection, ElementsAre(deep));
 }
 
+TEST_F(SelectionFilterTest, PathsInTheLongFormStay) {
+  const std::wstring deep = folder.longFormFile(3449, L".txt");
+  const std::wstring shortOne = L"\\\\?\\" + folder.file(L"a.txt");
+  Paths selection{deep, L"\\\\?\\" + folder.missing(L"gone.txt"), shortOne};
+  filterSelection(selection);
+  EXPECT_THAT(selection, ElementsAre(deep, shortOne));
+}
+
 TEST_F(SelectionFilterTest, ADriveRootStays) {
   Paths selection{L"C:\\"};
   filterSelection(selection);

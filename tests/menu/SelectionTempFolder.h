@@ -33,6 +33,19 @@ class SelectionTempFolder {
   }
   std::wstring subfolder(const std::wstring& name) { return folder(path_ + L"\\" + name); }
   std::wstring missing(const std::wstring& name) const { return path_ + L"\\" + name; }
+  // A file written in the long form ("\\?\" and the full path) of exactly `length` characters, in
+  // folders of 200 characters each, its name ending in `extension`.
+  std::wstring longFormFile(std::size_t length, const std::wstring& extension) {
+    const std::size_t fixed = 4 + path_.size() + 1;
+    std::wstring relative;
+    while (fixed + relative.size() + 201 + 20 < length) {
+      relative += std::wstring(200, L'd');
+      subfolder(relative);
+      relative += L'\\';
+    }
+    const std::size_t nameLength = length - fixed - relative.size();
+    return L"\\\\?\\" + file(relative + std::wstring(nameLength - extension.size(), L'n') + extension);
+  }
 
  private:
   static std::wstring temporaryFolder() {

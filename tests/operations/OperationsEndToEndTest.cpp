@@ -167,6 +167,22 @@ TEST_F(OperationsEndToEnd, EmptyListsHandNothingOff) {
   expectNoHandOff();
 }
 
+TEST_F(OperationsEndToEnd, ItemsInTheLongFormAreHandedOffWholeAsSelected) {
+  std::wstring relative;
+  for (int i = 0; i < 16; ++i) relative += std::wstring(200, static_cast<wchar_t>(L'a' + i)) + L"\\";
+  product.files().folder(relative + L"docs");
+  const std::wstring deep = L"\\\\?\\" + product.files().file(relative + L"docs\\long.txt", "content");
+  ASSERT_GT(deep.size(), 3200u);
+  Paths selection{deep};
+  const Classification classification = classified(selection);
+  ASSERT_EQ(classification.files, Paths{deep});
+  ASSERT_EQ(secureFiles(classification, inPlace(selection)), STATUS_OK);
+  const testing::JournalEntry entry = handedOff();
+  EXPECT_TRUE(entry.wellFormed);
+  EXPECT_NE(entry.document.find(L">" + deep + L"</source>"), std::wstring::npos);
+  EXPECT_NE(entry.document.find(L">" + deep + L".qelf</destination>"), std::wstring::npos);
+}
+
 TEST_F(OperationsEndToEnd, AHandOffPathWithBlanksAndAnyCharactersArrivesAsOneParameter) {
   const std::wstring temp = product.files().folder(L"Local Settings \U0001F600 & more\\Temp");
   product.tempFolderSetting().setString(temp);
