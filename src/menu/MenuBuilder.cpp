@@ -96,10 +96,11 @@ std::uint16_t buildMenu(HMENU menu, UINT position, UINT firstId, UINT lastId, UI
   if (!sets) return 0;
   const std::optional<MenuKind> kind = chooseMenuKind(classification, summary);
   const MenuLabelRow* row = kind ? findMenuLabelRow(*kind, classification, summary) : nullptr;
+  // The history key is set up on first use even when nothing of the selection is found.
+  gatherSendTargets(selection, classification);
   if (!row) return 0;
   classification.menuKind = *kind;
   const MenuTexts texts = menuTextsOf(*row, *sets, selection, summary);
-  gatherSendTargets(selection, classification);
   const std::optional<CommandTable> table = fitSendTargets(classification, identifiersGranted(firstId, lastId));
   const MenuPictures pictures{row->bitmap == MenuBitmap::File ? fileBitmap : folderBitmap, folderBitmap, convertBitmap};
   if (!table || !insertMenu(menu, position, firstId, *table, texts, pictures, classification)) return 0;

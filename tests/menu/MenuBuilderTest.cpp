@@ -7,6 +7,7 @@
 
 #include "menu/MenuBuilderFixture.h"
 #include "menu/PathHelpers.h"
+#include "settings/RegistrySettings.h"
 
 namespace brivane {
 namespace {
@@ -397,6 +398,29 @@ TEST_F(MenuBuilderTest, TheEntriesGoWhereTheShellAsksAndBitmapsMayBeMissing) {
   ASSERT_EQ(items.size(), 7u);
   EXPECT_EQ(items[2].checked, fileBitmap.get());
   EXPECT_EQ(items[4].checked, folderBitmap.get());
+}
+
+TEST_F(MenuBuilderTest, NothingFoundStillReadsTheLimitsListsTheTargetsAndSetsUpTheHistory) {
+  RegDeleteTreeW(HKEY_CURRENT_USER, testing::SavedHistoryKey::kPath);
+  folder.file(L"box.qeld");
+  classification.menuKind = Mixed;
+  EXPECT_EQ(build({folder.pathOf(L"gone.txt")}), 0);
+  EXPECT_EQ(classification.recentLimit, 3);
+  EXPECT_EQ(classification.nearLimit, 3);
+  EXPECT_EQ(classification.nearNames, Paths{L"box.qeld"});
+  EXPECT_EQ(classification.menuKind, Mixed);
+  DWORD stored = 0;
+  EXPECT_TRUE(readRegDword(HKEY_CURRENT_USER, testing::SavedHistoryKey::kPath, L"max_history", stored));
+  EXPECT_EQ(stored, 3u);
+
+  const Paths recent = recentSecuredFolders({L"far.qeld"});
+  testing::SavedHistoryKey::setLimits(2, 0);
+  testing::SavedHistoryKey::setRecent(recent);
+  EXPECT_EQ(build({L"C:\\"}), 0);
+  EXPECT_EQ(classification.recentLimit, 2);
+  EXPECT_EQ(classification.nearLimit, 0);
+  EXPECT_EQ(classification.recentPaths, recent);
+  EXPECT_THAT(menuItems(), IsEmpty());
 }
 
 TEST_F(MenuBuilderTest, NothingFoundGetsNothing) {
