@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "application/CommandLine.h"
 #include "application/HandOffReceipt.h"
 #include "application/Journal.h"
 
@@ -10,12 +9,11 @@ namespace {
 // Exit code 0: a well-formed request was received; 1: the file was missing, unreadable or malformed;
 // 2: the program itself failed (out of memory).
 int run() {
-  const std::wstring parameters = parameterText(GetCommandLineW());
-  const Receipt receipt = receiveHandOff(parameters);
+  const Receipt receipt = receiveHandOff(GetCommandLineW());
   std::wstring journal;
   if (journalFilePath(journal)) appendToJournal(journal, journalEntry(receipt));
   // The hand-off file is this program's once it has been started on it.
-  if (receipt.file == HandOffFileState::Read) DeleteFileW(parameters.c_str());
+  if (receipt.file == HandOffFileState::Read) DeleteFileW(receipt.parameters.c_str());
   return receipt.wellFormed ? 0 : 1;
 }
 

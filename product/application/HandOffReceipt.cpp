@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "application/CommandLine.h"
 #include "application/ProtocolTextReader.h"
 #include "protocol/ProtocolText.h"
 #include "support/Handles.h"
@@ -18,6 +19,22 @@ std::wstring currentDirectory() {
   const DWORD length = folder.empty() ? 0 : GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
   folder.resize(length < folder.size() ? length : 0);
   return folder;
+}
+
+struct ShowCommandName {
+  WORD command;
+  const wchar_t* name;
+};
+constexpr ShowCommandName kShowCommandNames[] = {{SW_HIDE, L"hidden"}, {SW_SHOWNORMAL, L"normal"}};
+
+std::wstring showCommandAtStart() {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  GetStartupInfoW(&startup);
+  if ((startup.dwFlags & STARTF_USESHOWWINDOW) == 0) return L"not given";
+  for (const ShowCommandName& entry : kShowCommandNames)
+    if (entry.command == startup.wShowWindow) return entry.name;
+  return std::to_wstring(startup.wShowWindow);
 }
 
 bool isMissing(DWORD error) {
@@ -53,12 +70,14 @@ bool decodeUtf8(const std::string& bytes, std::wstring& text) {
 
 }  // namespace
 
-Receipt receiveHandOff(const std::wstring& parameters) {
+Receipt receiveHandOff(const std::wstring& commandLine) {
   Receipt receipt;
-  receipt.parameters = parameters;
+  receipt.commandLine = commandLine;
+  receipt.parameters = parameterText(commandLine);
   receipt.workingFolder = currentDirectory();
+  receipt.show = showCommandAtStart();
   std::string bytes;
-  receipt.file = readBytes(parameters, bytes);
+  receipt.file = readBytes(receipt.parameters, bytes);
   if (receipt.file != HandOffFileState::Read) return receipt;
   const bool validUtf8 = decodeUtf8(bytes, receipt.document);
   if (!validUtf8) receipt.document = fromCodePage(bytes, CP_UTF8);

@@ -69,8 +69,9 @@ std::string journalEntry(const Receipt& receipt) {
   std::size_t count = 0;
   const std::wstring lines = documentLines(receipt.document, count);
   const bool finalLineFeed = !receipt.document.empty() && receipt.document.back() == L'\n';
-  const std::wstring entry = L"hand-off\n" + field(L"parameters", receipt.parameters) +
-                             field(L"working folder", receipt.workingFolder) +
+  const std::wstring entry = L"hand-off\n" + field(L"command line", receipt.commandLine) +
+                             field(L"parameters", receipt.parameters) +
+                             field(L"working folder", receipt.workingFolder) + field(L"show", receipt.show) +
                              field(L"file", fileStateName(receipt.file)) +
                              field(L"well-formed", yesNo(receipt.wellFormed)) + field(L"request", receipt.request) +
                              field(L"document lines", std::to_wstring(count)) +

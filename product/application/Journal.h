@@ -6,8 +6,10 @@
 // The journal: a UTF-8 text file to which every start of the application appends one entry:
 //
 //   hand-off
+//   command line: <the whole command line>
 //   parameters: <the whole parameter text>
 //   working folder: <the current directory at start>
+//   show: hidden | normal | <the show command's number> | not given
 //   file: read | missing | unreadable
 //   well-formed: yes | no
 //   request: <the root element's name, or nothing>

@@ -1,12 +1,8 @@
 #include "operations/ApplicationLaunch.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
-#include <mutex>
-
-#include "operations/CurrentDirectory.h"
-#include "operations/ProcessLock.h"
+#include "support/Handles.h"
 
 namespace brivane {
 
@@ -16,11 +12,23 @@ std::wstring applicationPath(const std::wstring& moduleFolder) {
   return path + kApplicationFileName;
 }
 
+std::wstring applicationCommandLine(const std::wstring& executable, const std::wstring& parameters) {
+  return L"\"" + executable + L"\" " + parameters;
+}
+
 void launchApplication(const std::wstring& moduleFolder, const std::wstring& handOffPath) {
   const std::wstring executable = applicationPath(moduleFolder);
-  std::lock_guard<std::mutex> guard(processStateLock());
-  CurrentDirectoryScope workingFolder(moduleFolder);
-  ShellExecuteW(nullptr, nullptr, executable.c_str(), handOffPath.c_str(), nullptr, SW_HIDE);
+  std::wstring commandLine = applicationCommandLine(executable, handOffPath);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_HIDE;
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      moduleFolder.c_str(), &startup, &started))
+    return;
+  UniqueKernelObject process(started.hProcess);
+  UniqueKernelObject thread(started.hThread);
 }
 
 }  // namespace brivane

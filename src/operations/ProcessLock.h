@@ -4,7 +4,7 @@
 namespace brivane {
 
 // Serialises what Explorer's window threads share in this process: the random pool with its one-time
-// seeding, and the current directory while it is swapped for a launch.
+// seeding.
 std::mutex& processStateLock();
 
 }  // namespace brivane

@@ -1,66 +1,52 @@
 #include "operations/SaveDialog.h"
 
 #include <windows.h>
-#include <commdlg.h>
+#include <shlobj.h>
+#include <shobjidl.h>
 
-#include <algorithm>
-#include <cwchar>
-#include <mutex>
-
-#include "operations/CurrentDirectory.h"
-#include "operations/ProcessLock.h"
+#include "support/Handles.h"
 
 namespace brivane {
 namespace {
 
-constexpr wchar_t kSecuredFolderFilter[] = L"Secured Folder (*.qeld)\0*.qeld\0";
-// The longest path the system hands out, terminator included.
-constexpr std::size_t kLongestPath = 32768;
+const COMDLG_FILTERSPEC kSecuredFolderFilter{L"Secured Folder (*.qeld)", L"*.qeld"};
 
-// Saves the current directory and puts it back at the end of the scope. The lock is held only while
-// the directory is read and written, not while the modal dialog runs: another window's hand-off must
-// not wait for the user.
-class RestoredCurrentDirectory {
- public:
-  RestoredCurrentDirectory() {
-    std::lock_guard<std::mutex> guard(processStateLock());
-    saved_ = currentDirectory();
-  }
-  ~RestoredCurrentDirectory() {
-    if (saved_.empty()) return;
-    std::lock_guard<std::mutex> guard(processStateLock());
-    SetCurrentDirectoryW(saved_.c_str());
-  }
-  RestoredCurrentDirectory(const RestoredCurrentDirectory&) = delete;
-  RestoredCurrentDirectory& operator=(const RestoredCurrentDirectory&) = delete;
+// The file dialog object leaves the current directory alone (the older GetSaveFileNameW moves it while
+// browsing, whatever its flags); no overwrite prompt, and only file-system paths come back.
+bool setUp(IFileSaveDialog* dialog, const std::wstring& title, const std::wstring& startFolder,
+           const std::wstring& initialName) {
+  FILEOPENDIALOGOPTIONS options = 0;
+  if (FAILED(dialog->GetOptions(&options)) ||
+      FAILED(dialog->SetOptions((options & ~FOS_OVERWRITEPROMPT) | FOS_NOCHANGEDIR | FOS_FORCEFILESYSTEM)) ||
+      FAILED(dialog->SetFileTypes(1, &kSecuredFolderFilter)) || FAILED(dialog->SetTitle(title.c_str())) ||
+      FAILED(dialog->SetFileName(initialName.c_str())))
+    return false;
+  ComPtr<IShellItem> folder;
+  if (!startFolder.empty() &&
+      SUCCEEDED(SHCreateItemFromParsingName(startFolder.c_str(), nullptr, IID_IShellItem, folder.outVoid())))
+    dialog->SetFolder(folder.get());
+  return true;
+}
 
- private:
-  std::wstring saved_;
-};
+bool chosenPath(IFileSaveDialog* dialog, std::wstring& chosen) {
+  ComPtr<IShellItem> item;
+  PWSTR path = nullptr;
+  if (FAILED(dialog->GetResult(item.out())) || FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &path))) return false;
+  UniqueTaskString owned(path);
+  chosen = owned.get();
+  return true;
+}
 
 }  // namespace
 
 bool askSecuredFolderFile(const std::wstring& title, const std::wstring& startFolder, const std::wstring& initialName,
                           std::wstring& chosen) {
-  std::wstring file(kLongestPath, L'\0');
-  std::copy_n(initialName.begin(), std::min(initialName.size(), kLongestPath - 1), file.begin());
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.lpstrFilter = kSecuredFolderFilter;
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(kLongestPath);
-  dialog.lpstrInitialDir = startFolder.empty() ? nullptr : startFolder.c_str();
-  dialog.lpstrTitle = title.c_str();
-  dialog.Flags = OFN_EXPLORER;
-  BOOL confirmed = FALSE;
-  {
-    RestoredCurrentDirectory restored;
-    confirmed = GetSaveFileNameW(&dialog);
-  }
-  if (!confirmed) return false;
-  file.resize(std::wcslen(file.c_str()));
-  chosen = std::move(file);
-  return true;
+  ComPtr<IFileSaveDialog> dialog;
+  if (FAILED(CoCreateInstance(CLSID_FileSaveDialog, nullptr, CLSCTX_INPROC_SERVER, IID_IFileSaveDialog,
+                              dialog.outVoid())) ||
+      !setUp(dialog.get(), title, startFolder, initialName) || FAILED(dialog->Show(nullptr)))
+    return false;
+  return chosenPath(dialog.get(), chosen);
 }
 
 }  // namespace brivane

@@ -89,6 +89,11 @@ struct ItemIdListTraits {
   static Handle invalid() { return nullptr; }
   static void close(Handle h) { CoTaskMemFree(h); }
 };
+struct TaskStringTraits {
+  using Handle = PWSTR;
+  static Handle invalid() { return nullptr; }
+  static void close(Handle h) { CoTaskMemFree(h); }
+};
 struct DcTraits {
   using Handle = HDC;
   static Handle invalid() { return nullptr; }
@@ -109,6 +114,8 @@ using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueKernelObject = UniqueHandle<KernelObjectTraits>;
 // A shell item identifier list allocated by the task allocator.
 using UniqueItemIdList = UniqueHandle<ItemIdListTraits>;
+// A string allocated by the task allocator.
+using UniqueTaskString = UniqueHandle<TaskStringTraits>;
 // A memory device context (CreateCompatibleDC).
 using UniqueDc = UniqueHandle<DcTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;

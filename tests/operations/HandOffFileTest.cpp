@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "operations/ApplicationLaunch.h"
-#include "operations/CurrentDirectory.h"
 #include "operations/HandOffFile.h"
 #include "support/TestSupport.h"
 
@@ -80,39 +79,6 @@ TEST_F(WriteHandOffFile, TheFolderIsUsedAsGiven) {
   const std::wstring path = writeHandOffFile(folder.path() + L"\\", "x", std::ref(draws));
   EXPECT_EQ(path, folder.path() + L"\\\\qel_0000000012.psa");
   EXPECT_TRUE(testing::fileExists(folder.pathOf(L"qel_0000000012.psa")));
-}
-
-TEST(CurrentDirectory, TheScopeEntersTheFolderAndComesBack) {
-  testing::TemporaryFolder folder;
-  const std::wstring before = currentDirectory();
-  ASSERT_FALSE(before.empty());
-  {
-    CurrentDirectoryScope scope(folder.path());
-    EXPECT_EQ(currentDirectory(), folder.path());
-  }
-  EXPECT_EQ(currentDirectory(), before);
-  {
-    CurrentDirectoryScope scope(folder.pathOf(L"absent"));
-    EXPECT_EQ(currentDirectory(), before);
-  }
-  EXPECT_EQ(currentDirectory(), before);
-}
-
-TEST(CurrentDirectory, ALongDirectoryIsReadWhole) {
-  testing::TemporaryFolder folder;
-  std::wstring relative;
-  for (int i = 0; i < 12; ++i) relative += (i ? L"\\" : L"") + std::wstring(30, static_cast<wchar_t>(L'a' + i));
-  const std::wstring deep = folder.folder(relative);
-  ASSERT_GT(deep.size(), static_cast<std::size_t>(MAX_PATH));
-  const std::wstring before = currentDirectory();
-  if (!SetCurrentDirectoryW(deep.c_str())) GTEST_SKIP() << "this system keeps the current directory below MAX_PATH";
-  EXPECT_EQ(currentDirectory(), deep);
-  {
-    CurrentDirectoryScope scope(folder.path());
-    EXPECT_EQ(currentDirectory(), folder.path());
-  }
-  EXPECT_EQ(currentDirectory(), deep);
-  SetCurrentDirectoryW(before.c_str());
 }
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include <thread>
 #include <vector>
 
-#include "operations/CurrentDirectory.h"
 #include "operations/HandOff.h"
 #include "operations/SecureRequests.h"
 #include "support/ApplicationJournal.h"
+#include "support/CurrentDirectorySampler.h"
 #include "support/TestSupport.h"
 
 namespace brivane {
@@ -85,17 +85,17 @@ TEST_F(HandOff, Latin1LettersAreTwoUtf8BytesAndLaterCharactersReferences) {
 TEST_F(HandOff, EveryHandOffGetsAFileOfItsOwn) {
   ProtocolNode request;
   buildSecureFilesRequest(request, {L"C:\\Docs\\a.txt"}, {L"C:\\Docs\\", 0});
-  const std::wstring before = currentDirectory();
+  const std::wstring before = testing::currentDirectory();
   for (int i = 0; i < 3; ++i) EXPECT_EQ(handOffRequest(request), STATUS_OK);
   EXPECT_EQ(product.handOffFiles().size(), 3u);
   for (const std::string& content : handOffContents()) EXPECT_EQ(content, kWorkedExample);
-  EXPECT_EQ(currentDirectory(), before);
+  EXPECT_EQ(testing::currentDirectory(), before);
 }
 
 TEST_F(HandOff, ConcurrentHandOffsNeitherCollideNorLoseTheCurrentDirectory) {
   constexpr int kThreads = 8;
   constexpr int kEach = 4;
-  const std::wstring before = currentDirectory();
+  const std::wstring before = testing::currentDirectory();
   std::vector<std::thread> threads;
   for (int t = 0; t < kThreads; ++t)
     threads.emplace_back([t] {
@@ -105,7 +105,7 @@ TEST_F(HandOff, ConcurrentHandOffsNeitherCollideNorLoseTheCurrentDirectory) {
       }
     });
   for (std::thread& thread : threads) thread.join();
-  EXPECT_EQ(currentDirectory(), before);
+  EXPECT_EQ(testing::currentDirectory(), before);
   std::set<std::string> contents;
   for (const std::string& content : handOffContents()) contents.insert(content);
   EXPECT_EQ(contents.size(), static_cast<std::size_t>(kThreads * kEach));

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
 #include "menu/PathHelpers.h"
 #include "menu/Selection.h"
+#include "operations/ApplicationLaunch.h"
 #include "operations/ConvertOperation.h"
 #include "operations/HandOff.h"
 #include "operations/RequestTestSupport.h"
@@ -14,6 +16,7 @@
 #include "operations/SecureRequests.h"
 #include "operations/UnsecureOperation.h"
 #include "support/ApplicationJournal.h"
+#include "support/CurrentDirectorySampler.h"
 #include "support/TestSupport.h"
 
 namespace brivane {
@@ -165,6 +168,22 @@ TEST_F(OperationsEndToEnd, EmptyListsHandNothingOff) {
   EXPECT_EQ(unsecureItems({}, context), STATUS_NOTHING_TO_DO);
   EXPECT_EQ(convertToExecutable({}, context), STATUS_NOTHING_TO_DO);
   expectNoHandOff();
+}
+
+TEST_F(OperationsEndToEnd, TheApplicationStartsHiddenInTheModuleFolderAndTheHostsDirectoryNeverMoves) {
+  Paths selection{file(L"a.txt")};
+  const Classification classification = classified(selection);
+  const std::wstring before = testing::currentDirectory();
+  testing::CurrentDirectorySampler sampler;
+  ASSERT_EQ(secureFiles(classification, inPlace(selection)), STATUS_OK);
+  const testing::JournalEntry entry = handedOff();
+  EXPECT_EQ(sampler.stop(), std::set<std::wstring>{before});
+  EXPECT_GT(sampler.samples(), 1u);
+  EXPECT_EQ(entry.workingFolder, BRIVANE_MODULE_DIR);
+  EXPECT_EQ(entry.show, L"hidden");
+  // What the shell would have built: the executable quoted, a blank, the hand-off path as it is.
+  EXPECT_EQ(entry.commandLine, L"\"" + applicationPath(BRIVANE_MODULE_DIR) + L"\" " + entry.parameters);
+  EXPECT_EQ(entry.parameters.rfind(product.handOffFolder() + L"\\qel_", 0), 0u);
 }
 
 TEST_F(OperationsEndToEnd, ItemsInTheLongFormAreHandedOffWholeAsSelected) {

@@ -11,8 +11,10 @@ namespace {
 
 Receipt receiptWith(const std::wstring& document) {
   Receipt receipt;
+  receipt.commandLine = L"\"Z:\\module\\app.exe\" Z:\\tmp\\with blanks\\qel_0000000007.psa";
   receipt.parameters = L"Z:\\tmp\\with blanks\\qel_0000000007.psa";
   receipt.workingFolder = L"Z:\\module";
+  receipt.show = L"hidden";
   receipt.file = HandOffFileState::Read;
   receipt.wellFormed = true;
   receipt.request = L"securing_files";
@@ -23,8 +25,10 @@ Receipt receiptWith(const std::wstring& document) {
 TEST(JournalEntry, RecordsEveryFieldAndTheDocumentLineByLine) {
   const std::string expected =
       "hand-off\n"
+      "command line: \"Z:\\module\\app.exe\" Z:\\tmp\\with blanks\\qel_0000000007.psa\n"
       "parameters: Z:\\tmp\\with blanks\\qel_0000000007.psa\n"
       "working folder: Z:\\module\n"
+      "show: hidden\n"
       "file: read\n"
       "well-formed: yes\n"
       "request: securing_files\n"
@@ -64,6 +68,8 @@ TEST(JournalEntry, TheTestsReaderGetsBackWhatWasRecorded) {
     EXPECT_EQ(entries[i].document, documents[i]);
     EXPECT_EQ(entries[i].parameters, L"Z:\\tmp\\with blanks\\qel_0000000007.psa");
     EXPECT_EQ(entries[i].workingFolder, L"Z:\\module");
+    EXPECT_EQ(entries[i].commandLine, L"\"Z:\\module\\app.exe\" Z:\\tmp\\with blanks\\qel_0000000007.psa");
+    EXPECT_EQ(entries[i].show, L"hidden");
     EXPECT_EQ(entries[i].file, L"read");
     EXPECT_TRUE(entries[i].wellFormed);
     EXPECT_EQ(entries[i].request, L"securing_files");

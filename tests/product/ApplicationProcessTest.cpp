@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "support/ApplicationJournal.h"
@@ -24,13 +25,20 @@ const std::wstring kDocument =
 
 std::wstring applicationPath() { return std::wstring(BRIVANE_MODULE_DIR) + L"\\Brivane_Application_Palisor_Against_Lib.exe"; }
 
-// Starts the application as the shell would, the parameter text unquoted, and waits for it to end.
-DWORD runApplication(const std::wstring& parameters) {
+// Starts the application as the shell would, the parameter text unquoted, and waits for it to end;
+// `show` is the show command given, if any, `folder` the working folder (none: this process's).
+DWORD runApplication(const std::wstring& parameters, std::optional<WORD> show = std::nullopt,
+                     const std::wstring& folder = L"") {
   std::wstring commandLine = L"\"" + applicationPath() + L"\" " + parameters;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
+  if (show) {
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = *show;
+  }
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &process))
     return static_cast<DWORD>(-1);
   UniqueKernelObject processHandle(process.hProcess);
   UniqueKernelObject threadHandle(process.hThread);
@@ -64,6 +72,27 @@ TEST_F(ApplicationProcess, RecordsAWellFormedRequestAndRemovesItsFile) {
   EXPECT_EQ(entries[0].request, L"unsecuring_files");
   EXPECT_EQ(entries[0].document, kDocument);
   EXPECT_FALSE(testing::fileExists(path));
+}
+
+TEST_F(ApplicationProcess, RecordsHowItWasStarted) {
+  const std::wstring path = handOffFile(testing::toUtf8(kDocument));
+  const std::wstring folder = product.files().folder(L"Start here");
+  EXPECT_EQ(runApplication(path, SW_HIDE, folder), 0u);
+  testing::writeFileBytes(path, testing::toUtf8(kDocument));
+  EXPECT_EQ(runApplication(path, SW_SHOWNORMAL), 0u);
+  testing::writeFileBytes(path, testing::toUtf8(kDocument));
+  EXPECT_EQ(runApplication(path, SW_SHOWMAXIMIZED), 0u);
+  testing::writeFileBytes(path, testing::toUtf8(kDocument));
+  EXPECT_EQ(runApplication(path), 0u);
+  const auto entries = testing::readJournal(product.journalPath());
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].commandLine, L"\"" + applicationPath() + L"\" " + path);
+  EXPECT_EQ(entries[0].parameters, path);
+  EXPECT_EQ(entries[0].workingFolder, folder);
+  EXPECT_EQ(entries[0].show, L"hidden");
+  EXPECT_EQ(entries[1].show, L"normal");
+  EXPECT_EQ(entries[2].show, std::to_wstring(SW_SHOWMAXIMIZED));
+  EXPECT_EQ(entries[3].show, L"not given");
 }
 
 TEST_F(ApplicationProcess, RecordsAMalformedRequestAsSuch) {

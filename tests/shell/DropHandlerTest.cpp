@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "shell/DropBlock.h"
 #include "shell/ShellDataObject.h"
 #include "support/ApplicationJournal.h"
+#include "support/CurrentDirectorySampler.h"
 #include "support/TestSupport.h"
 
 namespace brivane::test {
@@ -116,6 +118,22 @@ TEST_F(DropHandler, TwoFilesDroppedWithoutCtrlAreMovedIntoTheSecuredFolderInThei
   EXPECT_TRUE(entry.wellFormed);
   EXPECT_EQ(entry.request, L"securing_files");
   EXPECT_EQ(entry.document, expectedSend(vault, {pathOf(L"b.txt"), pathOf(L"a.txt")}, false));
+}
+
+TEST_F(DropHandler, TheHostsCurrentDirectoryNeverMovesWhileTheApplicationStartsInTheModuleFolder) {
+  const std::wstring before = testing::currentDirectory();
+  testing::CurrentDirectorySampler sampler;
+  load(vault);
+  const ComPtr<IDataObject> data = dragged({L"a.txt"});
+  ASSERT_TRUE(data);
+  EXPECT_EQ(dragAndDrop(data.get(), kLeftButton, kLeftButton).drop, S_OK);
+  const testing::JournalEntry entry = handedOff();
+  EXPECT_EQ(sampler.stop(), std::set<std::wstring>{before});
+  EXPECT_EQ(entry.workingFolder, BRIVANE_MODULE_DIR);
+  EXPECT_EQ(entry.show, L"hidden");
+  EXPECT_EQ(entry.commandLine,
+            L"\"" + std::wstring(BRIVANE_MODULE_DIR) + L"\\Brivane_Application_Palisor_Against_Lib.exe\" " +
+                entry.parameters);
 }
 
 TEST_F(DropHandler, CtrlHeldAtTheDropCopiesAndKeepsTheOriginals) {

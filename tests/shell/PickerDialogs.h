@@ -73,12 +73,6 @@ inline bool selectFolder(HWND dialog, const std::wstring& path) {
   return selectFolderInTree(folderTree(dialog), path);
 }
 
-// The folder the save dialog shows, as the dialog reports it to its owner (CDM_GETFOLDERPATH).
-inline std::wstring saveDialogFolder(HWND dialog) {
-  wchar_t folder[MAX_PATH] = {};
-  return sendWithTimeout(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder)) > 0 ? folder : L"";
-}
-
 inline HWND saveDialogNameBox(HWND dialog) {
   HWND box = GetDlgItem(dialog, kSaveFileNameCombo);
   return box ? box : GetDlgItem(dialog, kSaveFileNameEdit);

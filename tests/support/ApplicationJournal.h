@@ -12,8 +12,10 @@ namespace brivane::testing {
 
 // One start of the application, as its journal records it.
 struct JournalEntry {
+  std::wstring commandLine;
   std::wstring parameters;
   std::wstring workingFolder;
+  std::wstring show;  // "hidden", "normal", a number or "not given"
   std::wstring file;  // "read", "missing" or "unreadable"
   bool wellFormed = false;
   std::wstring request;
@@ -45,8 +47,11 @@ inline bool readEntry(const std::vector<std::wstring>& lines, std::size_t& line,
   std::wstring wellFormed;
   std::wstring count;
   std::wstring finalLineFeed;
-  if (line >= lines.size() || lines[line++] != L"hand-off" || !readField(lines, line, L"parameters", entry.parameters) ||
-      !readField(lines, line, L"working folder", entry.workingFolder) || !readField(lines, line, L"file", entry.file) ||
+  if (line >= lines.size() || lines[line++] != L"hand-off" ||
+      !readField(lines, line, L"command line", entry.commandLine) ||
+      !readField(lines, line, L"parameters", entry.parameters) ||
+      !readField(lines, line, L"working folder", entry.workingFolder) || !readField(lines, line, L"show", entry.show) ||
+      !readField(lines, line, L"file", entry.file) ||
       !readField(lines, line, L"well-formed", wellFormed) || !readField(lines, line, L"request", entry.request) ||
       !readField(lines, line, L"document lines", count) || !readField(lines, line, L"final line feed", finalLineFeed))
     return false;

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <prsht.h>
 #include <shellapi.h>
+#include <shobjidl.h>
 
 #include "RecordingExtensionId.h"
 #include "support/ModuleInstance.h"
@@ -148,17 +149,22 @@ STDMETHODIMP RecordingExtension::InvokeCommand(CMINVOKECOMMANDINFO* info) {
 }
 
 void RecordingExtension::pickSaveName() {
-  wchar_t file[MAX_PATH] = L"Initial.qeld";
   const std::wstring folder = names_.empty() ? L"C:\\" : folderOf(names_.front());
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrInitialDir = folder.c_str();
-  dialog.lpstrTitle = L"Recorder save";
-  dialog.Flags = OFN_EXPLORER;
-  const BOOL chosen = GetSaveFileNameW(&dialog);
-  record(chosen ? L"save " + std::wstring(file) : L"save cancelled");
+  ComPtr<IFileSaveDialog> dialog;
+  ComPtr<IShellItem> start;
+  ComPtr<IShellItem> result;
+  PWSTR path = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_FileSaveDialog, nullptr, CLSCTX_INPROC_SERVER, IID_IFileSaveDialog,
+                              dialog.outVoid())))
+    return record(L"save unavailable");
+  dialog->SetTitle(L"Recorder save");
+  dialog->SetFileName(L"Initial.qeld");
+  if (SUCCEEDED(SHCreateItemFromParsingName(folder.c_str(), nullptr, IID_IShellItem, start.outVoid())))
+    dialog->SetFolder(start.get());
+  const bool chosen = SUCCEEDED(dialog->Show(nullptr)) && SUCCEEDED(dialog->GetResult(result.out())) &&
+                      SUCCEEDED(result->GetDisplayName(SIGDN_FILESYSPATH, &path));
+  record(chosen ? L"save " + std::wstring(path) : L"save cancelled");
+  CoTaskMemFree(path);
 }
 
 void RecordingExtension::pickFolder() {

@@ -1,7 +1,7 @@
 # The Explorer stand-in's parts, each on its own, and the program run as a process.
 set(shellhost_tests_dir ${CMAKE_CURRENT_LIST_DIR})
 brivane_test(tools_shellhost_dialogs_test SOURCES ${shellhost_tests_dir}/DialogWatcherTest.cpp
-             LIBS shellhost_parts comdlg32 windowscodecs DISPLAY)
+             LIBS shellhost_parts comdlg32 windowscodecs uuid DISPLAY)
 target_include_directories(tools_shellhost_dialogs_test PRIVATE ${shellhost_tests_dir})
 
 # A shell extension that records how it is called, registered by the tests in place of a product.

@@ -85,9 +85,10 @@ void applyAnswer(HWND dialog, PickerKind kind, size_t index, const DialogAnswer&
 
 }  // namespace
 
+// The file dialog object may show a folder tree beside its file list, so its name box decides first.
 PickerKind pickerKind(HWND dialog) {
-  if (childOfClass(dialog, WC_TREEVIEWW)) return PickerKind::FolderDialog;
   if (fileNameControl(dialog)) return PickerKind::SaveDialog;
+  if (childOfClass(dialog, WC_TREEVIEWW)) return PickerKind::FolderDialog;
   return PickerKind::Other;
 }
 

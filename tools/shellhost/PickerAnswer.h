@@ -8,7 +8,8 @@ namespace brivane {
 
 // Control identifiers of the two destination dialogs, as the common dialogs define them.
 constexpr int kFileNameCombo = 0x047C;  // cmb13, the explorer-style save dialog's file name
-constexpr int kFileNameEdit = 0x0480;   // edt1, the file name of the older save dialog
+constexpr int kFileNameEdit = 0x0480;   // edt1, the file name of the older save dialog and of Wine's
+                                        // file dialog object
 
 enum class PickerKind { FolderDialog, SaveDialog, Other };
 
