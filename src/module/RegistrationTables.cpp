@@ -8,6 +8,8 @@ const wchar_t* const kClassKey = L"CLSID\\%s";
 const wchar_t* const kFileHandlerKey = L"*\\shellex\\ContextMenuHandlers\\BrivanePalisor";
 const wchar_t* const kFolderHandlerKey = L"Folder\\shellex\\ContextMenuHandlers\\BrivanePalisor";
 const wchar_t* const kApprovedKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
+const wchar_t* const kApprovedNameKey =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved\\BrivanePalisor";
 
 const RegistrationRow kRegistrationRows[] = {
     {HKEY_CLASSES_ROOT, kClassKey, nullptr, L"BRIVANE SHELLEXTENSION", RowArgument::ModulePath, false},
@@ -18,13 +20,15 @@ const RegistrationRow kRegistrationRows[] = {
     {HKEY_LOCAL_MACHINE, kApprovedKey, L"%s", L"BrivanePalisor", RowArgument::ClassIdString, true},
 };
 
-// The approval is the value registration wrote, named by the CLSID string; the Approved key itself is
-// shared with every other extension and stays.
+// The approval is the value registration wrote, named by the CLSID string; a key named after the handler
+// below the Approved key goes too, whoever made it. The Approved key itself is shared with every other
+// extension and stays.
 const RemovalRow kRemovalRows[] = {
     {HKEY_CLASSES_ROOT, kServerKey, nullptr, true, false},
     {HKEY_CLASSES_ROOT, kClassKey, nullptr, true, false},
     {HKEY_CLASSES_ROOT, kFileHandlerKey, nullptr, true, false},
     {HKEY_CLASSES_ROOT, kFolderHandlerKey, nullptr, true, false},
+    {HKEY_LOCAL_MACHINE, kApprovedNameKey, nullptr, false, true},
     {HKEY_LOCAL_MACHINE, kApprovedKey, L"%s", false, true},
 };
 

@@ -138,6 +138,21 @@ TEST_F(Registration, UnregistrationRemovesWhatRegistrationWroteAndOnlyThat) {
   expectText(HKEY_LOCAL_MACHINE, kApprovedKey, kOtherApproval, L"another extension");
 }
 
+TEST_F(Registration, UnregistrationAlsoDeletesAKeyNamedAfterTheHandlerBelowTheApprovedKey) {
+  const std::wstring handlerKey = std::wstring(kApprovedKey) + L"\\BrivanePalisor";
+  RegKey created;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, handlerKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
+                            nullptr, created.out(), nullptr),
+            ERROR_SUCCESS);
+  created.reset();
+  ASSERT_EQ(module.registerServer(), S_OK);
+  EXPECT_EQ(module.unregisterServer(), S_OK);
+  EXPECT_FALSE(keyExists(HKEY_LOCAL_MACHINE, handlerKey));
+  EXPECT_FALSE(readValue(HKEY_LOCAL_MACHINE, kApprovedKey, classIdText().c_str()));
+  expectText(HKEY_LOCAL_MACHINE, kApprovedKey, kOtherApproval, L"another extension");
+  RegDeleteKeyW(HKEY_LOCAL_MACHINE, handlerKey.c_str());
+}
+
 TEST_F(Registration, SecondUnregistrationReportsTheMissingClass) {
   ASSERT_EQ(module.registerServer(), S_OK);
   EXPECT_EQ(module.unregisterServer(), S_OK);
