@@ -206,6 +206,20 @@ TEST_F(DropHandler, AnAbandonedDragLeavesNothingForTheNextDrop) {
   EXPECT_EQ(handedOff().document, expectedSend(vault, {pathOf(L"a.txt"), pathOf(L"b.txt")}, false));
 }
 
+TEST_F(DropHandler, ABlockWhoseNameListRunsPastItsEndIsRefused) {
+  load(vault);
+  const std::string names = wideList({pathOf(L"a.txt")});
+  for (const std::string& bytes : {dropHeader(4096, true) + names,
+                                   dropHeader(sizeof(DROPFILES), true) + names.substr(0, names.size() - 4)}) {
+    CountingDataObject data(blockOf(bytes));
+    const Effects effects = dragAndDrop(&data, kLeftButton, kLeftButton);
+    EXPECT_EQ(effects.enter, E_INVALIDARG);
+    EXPECT_EQ(effects.entered, static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(effects.drop, S_OK);
+  }
+  expectNothingHandedOff();
+}
+
 TEST_F(DropHandler, AnAbandonedDragFollowedByTextDropsNothing) {
   load(vault);
   const ComPtr<IDataObject> abandoned = dragged({L"not this.txt"});

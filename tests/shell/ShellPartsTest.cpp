@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -7,6 +9,7 @@
 #include "operations/RequestTestSupport.h"
 #include "resources/ResourceIds.h"
 #include "shell/DropRule.h"
+#include "shell/GuardedCall.h"
 #include "shell/KeyChange.h"
 #include "shell/PageKinds.h"
 #include "shell/PageLabels.h"
@@ -95,6 +98,13 @@ TEST(KeyChangeRequest, NamesTheItemAsTheSourceOfOneTarget) {
             L"<password_change>\n    <change_qelx_keys>\n        <target>\n"
             L"            <source type=\"string\">C:\\Docs\\a &amp; b.qelf</source>\n"
             L"        </target>\n    </change_qelx_keys>\n</password_change>\n");
+}
+
+TEST(GuardedCall, NoExceptionLeavesAComMethod) {
+  EXPECT_EQ(guardedCall([] { return S_FALSE; }), S_FALSE);
+  EXPECT_EQ(guardedCall([]() -> HRESULT { throw std::bad_alloc(); }), E_OUTOFMEMORY);
+  EXPECT_EQ(guardedCall([]() -> HRESULT { throw std::length_error("too long"); }), E_FAIL);
+  EXPECT_EQ(guardedCall([]() -> HRESULT { throw 42; }), E_FAIL);
 }
 
 TEST(DropRule, CtrlMakesACopyThatKeepsTheOriginals) {
