@@ -110,6 +110,25 @@ TEST_F(LabelsTest, ANegativeStatusLaterKeepsTheLabelsBeforeIt) {
   EXPECT_EQ(Labels(labels.begin() + 3, labels.end()), Labels(7));
 }
 
+// The library appends its answer and then reports failure: the answer is not taken.
+TEST_F(LabelsTest, AnAnswerThatComesWithANegativeStatusIsNeverRead) {
+  script.answerText(L"not to be read");
+  script.answerStatus(-9);
+  Labels labels{L"old"};
+  EXPECT_EQ(fetchFileLabels(labels), -9);
+  EXPECT_EQ(labels, Labels(12));
+  EXPECT_EQ(script.keysAsked().size(), 1u);
+  std::wstring name = L"old";
+  EXPECT_EQ(fetchDefaultFolderName(name), -9);
+  EXPECT_EQ(name, L"old");
+  CoreLibrary library;
+  CoreEntryPoint entryPoint = nullptr;
+  ASSERT_EQ(openCoreLibrary(library, entryPoint), STATUS_OK);
+  std::wstring text = L"old";
+  EXPECT_EQ(queryLabel(entryPoint, L"contextmenu.pathdialog.secure", text), -9);
+  EXPECT_EQ(text, L"old");
+}
+
 TEST_F(LabelsTest, APositiveStatusStillGivesASetStatusOfZero) {
   script.answerStatus(3);
   Labels labels;

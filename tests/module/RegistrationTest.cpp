@@ -153,6 +153,24 @@ TEST_F(Registration, UnregistrationAlsoDeletesAKeyNamedAfterTheHandlerBelowTheAp
   RegDeleteKeyW(HKEY_LOCAL_MACHINE, handlerKey.c_str());
 }
 
+// A key that cannot be created: a lasting key cannot be made below a volatile one.
+TEST_F(Registration, RegistrationStopsAtTheFirstKeyItCannotCreate) {
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, kClassKey.c_str());
+  RegDeleteKeyW(HKEY_CLASSES_ROOT, kClassKey.c_str());
+  RegKey volatileClass;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, kClassKey.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                            nullptr, volatileClass.out(), nullptr),
+            ERROR_SUCCESS);
+  volatileClass.reset();
+  EXPECT_EQ(module.registerServer(), SELFREG_E_CLASS);
+  expectText(HKEY_CLASSES_ROOT, kClassKey, nullptr, L"BRIVANE SHELLEXTENSION");
+  EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, kServerKey));
+  EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, kFileHandlerKey));
+  EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, kFolderHandlerKey));
+  EXPECT_FALSE(readValue(HKEY_LOCAL_MACHINE, kApprovedKey, classIdText().c_str()));
+  RegDeleteKeyW(HKEY_CLASSES_ROOT, kClassKey.c_str());
+}
+
 TEST_F(Registration, SecondUnregistrationReportsTheMissingClass) {
   ASSERT_EQ(module.registerServer(), S_OK);
   EXPECT_EQ(module.unregisterServer(), S_OK);

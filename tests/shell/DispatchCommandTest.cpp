@@ -13,6 +13,8 @@
 #include "operations/SecureRequests.h"
 #include "operations/UnsecureOperation.h"
 #include "shell/ContextMenuSession.h"
+#include "shell/CountingDataObject.h"
+#include "shell/DropBlock.h"
 #include "support/ApplicationJournal.h"
 #include "support/TestSupport.h"
 
@@ -96,6 +98,13 @@ class DispatchCommand : public ::testing::Test {
   void expectNoFurtherHandOff() {
     EXPECT_TRUE(product.handOffFiles().empty());
     EXPECT_EQ(readJournal(product.journalPath()).size(), handOffs);
+  }
+
+  // IShellExtInit::Initialize with a data object of the test's own, or none.
+  static HRESULT initializeWith(ContextMenuSession& session, IDataObject* data) {
+    ComPtr<IShellExtInit> init;
+    if (FAILED(session.menu()->QueryInterface(__uuidof(IShellExtInit), init.outVoid()))) return E_FAIL;
+    return init->Initialize(nullptr, data, nullptr);
   }
 
   InstalledProduct product{BRIVANE_MODULE_DIR};
@@ -211,6 +220,44 @@ TEST_F(DispatchCommand, WithoutABuiltMenuNothingRuns) {
   ASSERT_EQ(session.initialize({folder(L"Photos")}), S_OK);  // a new selection has no menu yet
   EXPECT_EQ(session.invoke(0), E_INVALIDARG);
   expectNoFurtherHandOff();
+}
+
+// What the selection holds shows in the request of the command run on it.
+TEST_F(DispatchCommand, TheSelectionIsTheLastOneCapturedAndStaysWhenNothingNewCame) {
+  test::CountingDataObject noNames(test::wideDropBlock({}));  // outlives the object that holds it
+  const Paths first{file(L"a.txt")};
+  const Paths second{file(L"b.txt"), file(L"c.txt")};
+  ContextMenuSession session(first);
+  ASSERT_TRUE(session.ready());
+  ASSERT_EQ(session.initialize(second), S_OK);
+  ASSERT_EQ(session.query(), MAKE_HRESULT(SEVERITY_SUCCESS, 0, 4));
+  EXPECT_EQ(session.invoke(0), S_OK);
+  expectHandOff(secureFilesDocument(second, {docs, 0}));
+
+  EXPECT_EQ(initializeWith(session, nullptr), E_FAIL);
+  EXPECT_EQ(session.invoke(0), E_INVALIDARG) << "the menu belonged to the earlier Initialize";
+  ASSERT_EQ(session.query(), MAKE_HRESULT(SEVERITY_SUCCESS, 0, 4));
+  EXPECT_EQ(session.invoke(0), S_OK);
+  expectHandOff(secureFilesDocument(second, {docs, 0}));
+
+  EXPECT_EQ(initializeWith(session, &noNames), S_OK);
+  EXPECT_EQ(session.query(), S_OK);
+  EXPECT_EQ(session.invoke(0), E_INVALIDARG);
+  expectNoFurtherHandOff();
+}
+
+// Flags 0 return before the filter: a path that was missing then and exists later is still selected.
+TEST_F(DispatchCommand, QueryFlagsZeroLeaveTheSelectionUnfiltered) {
+  const Paths selection{file(L"a.txt"), docs + L"late.txt", file(L"b.txt")};
+  test::CountingDataObject data(test::wideDropBlock(selection));
+  ContextMenuSession session({selection.front()});
+  ASSERT_TRUE(session.ready());
+  ASSERT_EQ(initializeWith(session, &data), S_OK);
+  EXPECT_EQ(session.query(0), S_OK);
+  file(L"late.txt");
+  ASSERT_EQ(session.query(), MAKE_HRESULT(SEVERITY_SUCCESS, 0, 4));
+  EXPECT_EQ(session.invoke(0), S_OK);
+  expectHandOff(secureFilesDocument(selection, {docs, 0}));
 }
 
 TEST_F(DispatchCommand, TextVerbsAreRefused) {
