@@ -10,11 +10,19 @@ all: build
 bootstrap:
 	@scripts/bootstrap.sh
 
+# The build speaks only when it fails: its output goes to a log that is shown then. The toolchain is
+# named on the first configure only; the cache keeps it.
+BUILD_LOG = $(BUILD)/build.log
+TOOLCHAIN = $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake)
+quietly = >$(BUILD_LOG) 2>&1 || { cat $(BUILD_LOG); echo "build failed (log: $(BUILD_LOG))"; exit 1; }
+
 configure: bootstrap
-	@cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@mkdir -p $(BUILD)
+	@cmake -S . -B $(BUILD) $(TOOLCHAIN) -DCMAKE_BUILD_TYPE=Release $(quietly)
 
 build: configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	@echo "building in $(BUILD) (log: $(BUILD_LOG))"
+	@cmake --build $(BUILD) -j $(JOBS) $(quietly)
 
 test: build
 	@scripts/run-tests.sh $(BUILD)
