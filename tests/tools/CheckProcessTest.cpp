@@ -264,6 +264,8 @@ TEST_F(CheckTest, RightClickShowsTheExtensionsMenu) {
   EXPECT_TRUE(contains(line->text, L"(4 commands)")) << joined(result.out);
   const std::string text = joined(result.out);
   EXPECT_NE(text.find("command 0 \"Secure \"\"R&&D notes.txt\"\"\""), std::string::npos) << text;
+  // The entries keep the extension's bitmaps: the object lives while its menu is read, as in Explorer.
+  EXPECT_NE(text.find("and keep the original\" bitmap unchecked=16x16x"), std::string::npos) << text;
 }
 
 TEST_F(CheckTest, RightClickGivesTheFirstReasonForNoMenu) {

@@ -64,14 +64,16 @@ Finding noMenu(const Rehearsal& rehearsal, const CheckReport& report) {
 }
 
 // Initialize and QueryContextMenu on a new object, as Explorer calls them; the number of identifiers used.
-HRESULT queryMenu(const Rehearsal& rehearsal, const ShellSelection& selection, HMENU menu, UINT& count) {
+// The object stays with the caller, as Explorer keeps it while its menu is shown: its bitmaps are the
+// object's.
+HRESULT queryMenu(const Rehearsal& rehearsal, const ShellSelection& selection, HMENU menu,
+                  ComPtr<IContextMenu>& contextMenu, UINT& count) {
   ComPtr<IDataObject> data;
   HRESULT hr = selection.uiObject(nullptr, IID_IDataObject, data.outVoid());
   ComPtr<IShellExtInit> init;
   if (SUCCEEDED(hr))
     hr = CoCreateInstance(kShellExtensionClassId, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit, init.outVoid());
   if (SUCCEEDED(hr)) hr = init->Initialize(selection.folderIdList(), data.get(), nullptr);
-  ComPtr<IContextMenu> contextMenu;
   if (SUCCEEDED(hr)) hr = init->QueryInterface(IID_IContextMenu, contextMenu.outVoid());
   if (SUCCEEDED(hr)) hr = contextMenu->QueryContextMenu(menu, 0, rehearsal.firstId, rehearsal.lastId, kQueryFlags);
   count = SUCCEEDED(hr) ? HRESULT_CODE(hr) : 0;
@@ -85,8 +87,9 @@ Finding rehearse(const Rehearsal& rehearsal, const CheckReport& report) {
     return Finding::fail(kRightClickLink, L"Explorer loads no BrivanePalisor handler for " + rehearsal.paths.front(),
                          L"repair the product's installation");
   UniqueMenu menu(CreatePopupMenu());
+  ComPtr<IContextMenu> contextMenu;
   UINT count = 0;
-  if (HRESULT hr = queryMenu(rehearsal, selection, menu.get(), count); FAILED(hr))
+  if (HRESULT hr = queryMenu(rehearsal, selection, menu.get(), contextMenu, count); FAILED(hr))
     return Finding::fail(kRightClickLink, L"the extension refuses the right-click (" + hresultText(hr) + L")",
                          L"reinstall the product");
   if (count == 0) return noMenu(rehearsal, report);
