@@ -78,6 +78,24 @@ echo
 echo "== Screenshot of the menu of R&D notes.txt with its send submenu open"
 shellhost menu "$S\\R&D notes.txt" --screenshot "$(winpath "$demo/menu.png")" >/dev/null
 
+# Diagnostics: the check on the healthy install, then with one label removed from the product's texts
+# (found through the installed "ModuleFolder"), which is restored afterwards.
+brivane_check() { wine "$bin/brivane-check.exe" "$@" </dev/null; }
+echo
+echo "== brivane-check on the healthy install, with a right-click on R&D notes.txt"
+brivane_check "$S\\R&D notes.txt"
+module=$(wine reg query 'HKLM\Software\Brivane' /v ModuleFolder </dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
+texts=$(winepath -u "$module\\palisorv3.txt" 2>/dev/null)
+cp "$texts" "$demo/palisorv3.txt.saved"
+sed -i '/^contextmenu.efile.send_single=/d' "$texts"
+echo
+echo "== brivane-check after removing contextmenu.efile.send_single from $texts"
+status=0
+brivane_check "$S\\R&D notes.txt" || status=$?
+mv "$demo/palisorv3.txt.saved" "$texts"
+echo "(exit status $status; the label is restored)"
+[ "$status" = 1 ] || { echo "brivane-check did not report the broken link" >&2; exit 1; }
+
 # The application runs on its own; give it a moment to journal the last hand-off.
 for _ in $(seq 50); do
   [ "$(grep -c '^hand-off$' "$journal" 2>/dev/null || echo 0)" -ge 5 ] && break

@@ -9,9 +9,6 @@
 namespace brivane {
 namespace {
 
-constexpr wchar_t kHistoryKey[] = L"Software\\Brivane\\MRU_qelf";
-constexpr wchar_t kRecentLimitValue[] = L"max_history";
-constexpr wchar_t kNearLimitValue[] = L"max_qelf";
 constexpr DWORD kDefaultLimit = 3;
 
 DWORD readLimit(const wchar_t* valueName) {

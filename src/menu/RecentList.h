@@ -9,6 +9,9 @@ namespace brivane {
 
 // The per-user history of secured folders items were sent to: HKCU\Software\Brivane\MRU_qelf, values
 // "1", "2", ... written by the product's application, and the two limits "max_history" and "max_qelf".
+inline constexpr wchar_t kHistoryKey[] = L"Software\\Brivane\\MRU_qelf";
+inline constexpr wchar_t kRecentLimitValue[] = L"max_history";
+inline constexpr wchar_t kNearLimitValue[] = L"max_qelf";
 
 // Reads "max_history" into `recentLimit` and "max_qelf" into `nearLimit`; 3 for either when it is not a
 // REG_DWORD. Always true.

@@ -79,4 +79,11 @@ Status pickDestination(std::wstring& destination, PickMode mode) {
   return row->pick(entryPoint, title, destination);
 }
 
+std::vector<const wchar_t*> pickerLabelKeys() {
+  std::vector<const wchar_t*> keys;
+  for (const PickModeRow& row : kPickModes) keys.push_back(row.titleKey);
+  for (const BrowserLabel& label : kBrowserLabels) keys.push_back(label.key);
+  return keys;
+}
+
 }  // namespace brivane

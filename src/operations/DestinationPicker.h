@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "protocol/Status.h"
 
@@ -18,5 +19,8 @@ enum PickMode : int {
 // STATUS_FOLDER_NOT_CHOSEN (folder dialog cancelled, or no file-system folder chosen, or an unknown
 // mode); STATUS_PICK_CANCELLED (save dialog cancelled). `destination` is unchanged on failure.
 Status pickDestination(std::wstring& destination, PickMode mode);
+
+// Every label key the dialogs ask for: the titles of all modes, then the folder dialog's texts.
+std::vector<const wchar_t*> pickerLabelKeys();
 
 }  // namespace brivane

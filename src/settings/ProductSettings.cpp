@@ -13,12 +13,10 @@ void appendSeparator(std::wstring& folder) {
   if (folder.empty() || folder.back() != L'\\') folder += L'\\';
 }
 
-// The user's local settings folder, else the application data folder, each with "Temp" appended.
-bool readUserTempFolder(std::wstring& out) {
+// A shell folder of the user with "Temp" appended.
+bool readUserTempFolder(const wchar_t* shellFolder, std::wstring& out) {
   std::wstring folder;
-  if (!readRegString(HKEY_CURRENT_USER, kShellFoldersKey, L"Local Settings", folder) &&
-      !readRegString(HKEY_CURRENT_USER, kShellFoldersKey, L"AppData", folder))
-    return false;
+  if (!readRegString(HKEY_CURRENT_USER, kShellFoldersKey, shellFolder, folder)) return false;
   appendSeparator(folder);
   out = folder + L"Temp";
   return true;
@@ -39,9 +37,16 @@ bool coreLibraryPath(const std::wstring& productKeyName, std::wstring& out) {
 }
 
 bool readTempFolder(const std::wstring& productKeyName, std::wstring& out) {
+  return readTempFolderFrom(productKeyName, out) != TempFolderSource::None;
+}
+
+TempFolderSource readTempFolderFrom(const std::wstring& productKeyName, std::wstring& out) {
   const std::wstring key = productKey(productKeyName);
-  return readRegString(HKEY_CURRENT_USER, key, L"TempFolder", out) ||
-         readRegString(HKEY_LOCAL_MACHINE, key, L"TempFolder", out) || readUserTempFolder(out);
+  if (readRegString(HKEY_CURRENT_USER, key, L"TempFolder", out)) return TempFolderSource::UserTempFolder;
+  if (readRegString(HKEY_LOCAL_MACHINE, key, L"TempFolder", out)) return TempFolderSource::MachineTempFolder;
+  if (readUserTempFolder(L"Local Settings", out)) return TempFolderSource::LocalSettings;
+  if (readUserTempFolder(L"AppData", out)) return TempFolderSource::AppData;
+  return TempFolderSource::None;
 }
 
 }  // namespace brivane

@@ -14,4 +14,10 @@ bool readModuleFolder(const std::wstring& productKeyName, std::wstring& out);
 bool coreLibraryPath(const std::wstring& productKeyName, std::wstring& out);
 bool readTempFolder(const std::wstring& productKeyName, std::wstring& out);
 
+// The setting that gives the temporary folder, in the order they are tried.
+enum class TempFolderSource { None, UserTempFolder, MachineTempFolder, LocalSettings, AppData };
+
+// readTempFolder, also telling which setting answered (None: `out` unchanged).
+TempFolderSource readTempFolderFrom(const std::wstring& productKeyName, std::wstring& out);
+
 }  // namespace brivane

@@ -158,5 +158,21 @@ TEST_F(ProductSettingsTest, WithoutAnyTempFolderNothingIsRead) {
   EXPECT_EQ(out, L"old");
 }
 
+TEST_F(ProductSettingsTest, TheSettingThatAnsweredIsNamedInTheChainsOrder) {
+  std::wstring out = L"old";
+  EXPECT_EQ(readTempFolderFrom(L"Brivane", out), TempFolderSource::None);
+  EXPECT_EQ(out, L"old");
+  appData.set(L"C:\\Users\\u\\AppData");
+  EXPECT_EQ(readTempFolderFrom(L"Brivane", out), TempFolderSource::AppData);
+  localSettings.set(L"C:\\Users\\u\\Local");
+  EXPECT_EQ(readTempFolderFrom(L"Brivane", out), TempFolderSource::LocalSettings);
+  EXPECT_EQ(out, L"C:\\Users\\u\\Local\\Temp");
+  machineTemp.set(L"C:\\Brivane\\Temp");
+  EXPECT_EQ(readTempFolderFrom(L"Brivane", out), TempFolderSource::MachineTempFolder);
+  userTemp.set(L"C:\\Users\\u\\Brivane Temp");
+  EXPECT_EQ(readTempFolderFrom(L"Brivane", out), TempFolderSource::UserTempFolder);
+  EXPECT_EQ(out, L"C:\\Users\\u\\Brivane Temp");
+}
+
 }  // namespace
 }  // namespace brivane

@@ -1,0 +1,333 @@
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CheckedInstall.h"
+#include "JsonReader.h"
+#include "ProcessRun.h"
+
+namespace brivane {
+namespace {
+
+using testing::CheckedInstall;
+using testing::JsonReader;
+using testing::JsonValue;
+using testing::ProcessResult;
+using Lines = std::vector<std::wstring>;
+
+constexpr wchar_t kClassId[] = L"{AAFA3869-C27B-4D5C-A007-5D5F7848077C}";
+
+// The links of the chain in the order they are reported, without a rehearsal.
+const Lines kChain = {L"class-registration", L"menu-handlers", L"file-types",  L"extension",   L"module-folder",
+                      L"core-library",       L"labels",        L"temp-folder", L"application", L"recent-list"};
+
+std::string narrow(const std::wstring& text) {
+  std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                                               nullptr, 0, nullptr, nullptr)),
+                  '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), static_cast<int>(out.size()),
+                      nullptr, nullptr);
+  return out;
+}
+
+std::string joined(const Lines& lines) {
+  std::string text;
+  for (const std::wstring& line : lines) text += narrow(line) + "\n";
+  return text;
+}
+
+// One report line of a link: its verdict, its name and the rest.
+struct ReportLine {
+  std::wstring verdict;
+  std::wstring link;
+  std::wstring text;
+};
+
+std::vector<ReportLine> linkLines(const Lines& out) {
+  std::vector<ReportLine> lines;
+  for (const std::wstring& line : out) {
+    std::wistringstream words(line);
+    ReportLine parsed;
+    words >> parsed.verdict >> parsed.link;
+    if (parsed.verdict != L"OK" && parsed.verdict != L"FAIL" && parsed.verdict != L"SKIP") continue;
+    std::getline(words, parsed.text);
+    parsed.text.erase(0, parsed.text.find_first_not_of(L' '));
+    lines.push_back(parsed);
+  }
+  return lines;
+}
+
+ProcessResult runCheck(const Lines& args = {}) {
+  return testing::runProcess(std::wstring(BRIVANE_BIN_DIR) + L"\\brivane-check.exe", args);
+}
+
+const ReportLine* lineOf(const std::vector<ReportLine>& lines, const std::wstring& link) {
+  for (const ReportLine& line : lines)
+    if (line.link == link) return &line;
+  return nullptr;
+}
+
+const ReportLine* firstFail(const std::vector<ReportLine>& lines) {
+  for (const ReportLine& line : lines)
+    if (line.verdict == L"FAIL") return &line;
+  return nullptr;
+}
+
+bool contains(const std::wstring& text, const std::wstring& part) { return text.find(part) != std::wstring::npos; }
+
+void setString(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& value) {
+  RegSetKeyValueW(root, key.c_str(), name, REG_SZ, value.c_str(),
+                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+void setDword(HKEY root, const std::wstring& key, const wchar_t* name, DWORD value) {
+  RegSetKeyValueW(root, key.c_str(), name, REG_DWORD, &value, sizeof value);
+}
+
+// The resource file without the line of one label key.
+void removeLabel(const std::wstring& file, const std::string& key) {
+  std::ifstream in(narrow(file).c_str(), std::ios::binary);
+  std::string line, kept;
+  while (std::getline(in, line))
+    if (line.rfind(key + "=", 0) != 0) kept += line + "\n";
+  in.close();
+  std::ofstream(narrow(file).c_str(), std::ios::binary | std::ios::trunc) << kept;
+}
+
+class CheckTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(install.installed()); }
+
+  // Runs the check on the broken install: the first FAIL must be `link`, found text naming `what`.
+  void expectFirstFail(const std::wstring& link, const std::wstring& what, const Lines& args = {}) {
+    const ProcessResult result = runCheck(args);
+    const std::vector<ReportLine> lines = linkLines(result.out);
+    EXPECT_EQ(result.exitCode, 1u) << joined(result.out);
+    const ReportLine* failed = firstFail(lines);
+    ASSERT_NE(failed, nullptr) << joined(result.out);
+    EXPECT_EQ(failed->link, link) << joined(result.out);
+    EXPECT_TRUE(contains(failed->text, what)) << joined(result.out);
+    EXPECT_TRUE(contains(failed->text, L" => ")) << "no advice: " << joined(result.out);
+  }
+
+  std::wstring verdictOf(const ProcessResult& result, const std::wstring& link) {
+    const ReportLine* line = lineOf(linkLines(result.out), link);
+    return line ? line->verdict : L"(absent)";
+  }
+
+  CheckedInstall install;
+};
+
+TEST_F(CheckTest, HealthyInstallPassesEveryLinkInOrder) {
+  const ProcessResult result = runCheck();
+  EXPECT_EQ(result.exitCode, 0u) << joined(result.out) << joined(result.err);
+  const std::vector<ReportLine> lines = linkLines(result.out);
+  Lines links;
+  for (const ReportLine& line : lines) {
+    links.push_back(line.link);
+    EXPECT_EQ(line.verdict, L"OK") << joined(result.out);
+  }
+  EXPECT_EQ(links, kChain);
+  EXPECT_TRUE(contains(lineOf(lines, L"class-registration")->text, CheckedInstall::extension()));
+  EXPECT_TRUE(contains(lineOf(lines, L"temp-folder")->text, install.tempFolder()));
+  EXPECT_TRUE(contains(lineOf(lines, L"temp-folder")->text, L"HKLM\\Software\\Brivane\\TempFolder"));
+  EXPECT_EQ(result.out.back(), L"10 OK, 0 FAIL, 0 SKIP");
+}
+
+TEST_F(CheckTest, TheTemporaryFolderKeepsNoTestFile) {
+  ASSERT_EQ(runCheck().exitCode, 0u);
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW((install.tempFolder() + L"\\*.tmp").c_str(), &found);
+  EXPECT_EQ(search, INVALID_HANDLE_VALUE);
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+TEST_F(CheckTest, RegistrationBrokenLinkByLink) {
+  const std::wstring server = std::wstring(L"CLSID\\") + kClassId + L"\\InProcServer32";
+  setString(HKEY_CLASSES_ROOT, server, nullptr, install.root().child(L"gone\\BrivaneShell.dll"));
+  expectFirstFail(L"class-registration", L"does not exist");
+  EXPECT_EQ(verdictOf(runCheck(), L"extension"), L"SKIP");
+
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, (std::wstring(L"CLSID\\") + kClassId).c_str());
+  expectFirstFail(L"class-registration", std::wstring(L"HKCR\\CLSID\\") + kClassId + L" is missing");
+}
+
+TEST_F(CheckTest, ServerThatIsNoDllFails) {
+  const std::wstring server = std::wstring(L"CLSID\\") + kClassId + L"\\InProcServer32";
+  setString(HKEY_CLASSES_ROOT, server, nullptr, std::wstring(BRIVANE_BIN_DIR) + L"\\brivane-check.exe");
+  expectFirstFail(L"class-registration", L"a program, not a DLL");
+}
+
+TEST_F(CheckTest, MissingFolderHandlerKeyFailsTheMenuHandlers) {
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Folder\\shellex\\ContextMenuHandlers\\BrivanePalisor");
+  expectFirstFail(L"menu-handlers", L"HKCR\\Folder\\shellex\\ContextMenuHandlers\\BrivanePalisor is missing");
+  EXPECT_EQ(verdictOf(runCheck(), L"extension"), L"OK");
+}
+
+TEST_F(CheckTest, MissingDropHandlerFailsTheFileTypes) {
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Brivane.SecuredFolder\\shellex\\DropHandler");
+  expectFirstFail(L"file-types", L"DropHandler does not name");
+}
+
+TEST_F(CheckTest, ModuleFolderAbsentOfAnotherTypeOrNamingNoFolder) {
+  RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Brivane", L"ModuleFolder");
+  expectFirstFail(L"module-folder", L"ModuleFolder is missing");
+  const ProcessResult absent = runCheck();
+  for (const wchar_t* dependent : {L"core-library", L"labels", L"application"})
+    EXPECT_EQ(verdictOf(absent, dependent), L"SKIP") << joined(absent.out);
+
+  setDword(HKEY_LOCAL_MACHINE, L"Software\\Brivane", L"ModuleFolder", 1);
+  expectFirstFail(L"module-folder", L"REG_DWORD, not a string");
+
+  setString(HKEY_LOCAL_MACHINE, L"Software\\Brivane", L"ModuleFolder", install.root().child(L"moved away"));
+  expectFirstFail(L"module-folder", L"which is not an existing folder");
+}
+
+TEST_F(CheckTest, CoreLibraryMissingOrWithoutItsEntryPoint) {
+  const std::wstring core = install.moduleFile(L"Brivane_Core.dll");
+  ASSERT_TRUE(DeleteFileW(core.c_str()));
+  expectFirstFail(L"core-library", L"Brivane_Core.dll does not exist");
+  EXPECT_EQ(verdictOf(runCheck(), L"labels"), L"SKIP");
+
+  ASSERT_TRUE(
+      CopyFileW((std::wstring(BRIVANE_CORE_WITHOUT_ENTRY_DIR) + L"\\Brivane_Core.dll").c_str(), core.c_str(), FALSE));
+  expectFirstFail(L"core-library", L"does not export QLSDK_ProcessProtocol_ByTag");
+}
+
+TEST_F(CheckTest, RemovedLabelIsNamedWithItsStatus) {
+  removeLabel(install.moduleFile(L"palisorv3.txt"), "contextmenu.pathdialog.unsecure_to_dialog.caption");
+  expectFirstFail(L"labels", L"1 of 42 label keys fail, first contextmenu.pathdialog.unsecure_to_dialog.caption");
+  const ProcessResult result = runCheck();
+  EXPECT_TRUE(
+      std::find(result.out.begin(), result.out.end(),
+                L"       contextmenu.pathdialog.unsecure_to_dialog.caption: status -99930, the text is empty") !=
+      result.out.end())
+      << joined(result.out);
+}
+
+TEST_F(CheckTest, MissingTemporaryFolderAndMissingApplication) {
+  ASSERT_TRUE(RemoveDirectoryW(install.tempFolder().c_str()));
+  expectFirstFail(L"temp-folder", install.tempFolder() + L" (from HKLM\\Software\\Brivane\\TempFolder) does not exist");
+  ASSERT_TRUE(CreateDirectoryW(install.tempFolder().c_str(), nullptr));
+
+  ASSERT_TRUE(DeleteFileW(install.moduleFile(L"Brivane_Application_Palisor_Against_Lib.exe").c_str()));
+  expectFirstFail(L"application", L"Brivane_Application_Palisor_Against_Lib.exe does not exist");
+}
+
+TEST_F(CheckTest, UserTemporaryFolderAnswersFirst) {
+  const std::wstring mine = install.root().folder(L"mine");
+  setString(HKEY_CURRENT_USER, L"Software\\Brivane", L"TempFolder", mine);
+  const ProcessResult result = runCheck();
+  EXPECT_EQ(result.exitCode, 0u) << joined(result.out);
+  EXPECT_TRUE(contains(lineOf(linkLines(result.out), L"temp-folder")->text,
+                       mine + L" (from HKCU\\Software\\Brivane\\TempFolder)"))
+      << joined(result.out);
+}
+
+TEST_F(CheckTest, RecentListLimitAsAStringFails) {
+  setString(HKEY_CURRENT_USER, L"Software\\Brivane\\MRU_qelf", L"max_history", L"5");
+  expectFirstFail(L"recent-list", L"max_history is REG_SZ, not REG_DWORD");
+}
+
+TEST_F(CheckTest, RecentListNotesSkippedEntriesAndTheGap) {
+  const std::wstring key = L"Software\\Brivane\\MRU_qelf";
+  setDword(HKEY_CURRENT_USER, key, L"max_history", 3);
+  setDword(HKEY_CURRENT_USER, key, L"max_qelf", 2);
+  setString(HKEY_CURRENT_USER, key, L"1", install.root().file(L"box.qeld"));
+  setString(HKEY_CURRENT_USER, key, L"2", install.root().child(L"gone.qeld"));
+  setString(HKEY_CURRENT_USER, key, L"4", install.root().file(L"late.qeld"));
+  const ProcessResult result = runCheck();
+  EXPECT_EQ(result.exitCode, 0u) << joined(result.out);
+  const ReportLine* line = lineOf(linkLines(result.out), L"recent-list");
+  ASSERT_NE(line, nullptr);
+  EXPECT_TRUE(contains(line->text, L"max_history 3, max_qelf 2; 1 recent secured folders")) << joined(result.out);
+  const std::string text = joined(result.out);
+  EXPECT_NE(text.find("entry 2 names " + narrow(install.root().child(L"gone.qeld")) + ", which no longer exists"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("1 numbered entries after the gap at 3 are never read"), std::string::npos) << text;
+}
+
+TEST_F(CheckTest, RightClickShowsTheExtensionsMenu) {
+  const std::wstring file = install.root().file(L"R&D notes.txt");
+  const ProcessResult result = runCheck({file});
+  EXPECT_EQ(result.exitCode, 0u) << joined(result.out);
+  const ReportLine* line = lineOf(linkLines(result.out), L"right-click");
+  ASSERT_NE(line, nullptr) << joined(result.out);
+  EXPECT_EQ(line->verdict, L"OK");
+  EXPECT_TRUE(contains(line->text, L"(4 commands)")) << joined(result.out);
+  const std::string text = joined(result.out);
+  EXPECT_NE(text.find("command 0 \"Secure \"\"R&&D notes.txt\"\"\""), std::string::npos) << text;
+  // The entries keep the extension's bitmaps: the object lives while its menu is read, as in Explorer.
+  EXPECT_NE(text.find("and keep the original\" bitmap unchecked=16x16x"), std::string::npos) << text;
+}
+
+TEST_F(CheckTest, RightClickGivesTheFirstReasonForNoMenu) {
+  expectFirstFail(L"right-click", install.root().child(L"gone.txt") + L" does not exist",
+                  {install.root().child(L"gone.txt")});
+  expectFirstFail(L"right-click", L"no item of the selection is found as a file or folder", {L"C:\\"});
+  expectFirstFail(L"right-click", L"Explorer granted 3 command identifiers; the menu needs at least 4",
+                  {install.root().file(L"a.txt"), L"--first-id", L"10", L"--last-id", L"12"});
+
+  wchar_t startMenu[MAX_PATH] = {};
+  ASSERT_TRUE(SHGetSpecialFolderPathW(nullptr, startMenu, CSIDL_STARTMENU, TRUE));
+  const std::wstring inStartMenu = std::wstring(startMenu) + L"\\brivane-check-test.txt";
+  std::ofstream(narrow(inStartMenu).c_str()) << "x";
+  expectFirstFail(L"right-click", L"lies below the user's Start Menu folder", {inStartMenu});
+  DeleteFileW(inStartMenu.c_str());
+}
+
+TEST_F(CheckTest, RightClickAfterAFailedLabelSetSaysSo) {
+  removeLabel(install.moduleFile(L"palisorv3.txt"), "contextmenu.emix.send");
+  const ProcessResult result = runCheck({install.root().file(L"a.txt")});
+  EXPECT_EQ(result.exitCode, 1u);
+  EXPECT_EQ(verdictOf(result, L"labels"), L"FAIL");
+  EXPECT_EQ(verdictOf(result, L"right-click"), L"SKIP") << joined(result.out);
+  EXPECT_NE(joined(result.out).find("the mixed label set fails at contextmenu.emix.send"), std::string::npos)
+      << joined(result.out);
+}
+
+TEST_F(CheckTest, JsonHoldsTheSameFindings) {
+  removeLabel(install.moduleFile(L"palisorv3.txt"), "contextmenu.defaultfoldername");
+  setString(HKEY_CURRENT_USER, L"Software\\Brivane\\MRU_qelf", L"1", L"C:\\quote\" back\\slash\ttab");
+  const ProcessResult human = runCheck();
+  const ProcessResult json = runCheck({L"--json"});
+  ASSERT_EQ(json.out.size(), 1u) << joined(json.out);
+  EXPECT_EQ(json.exitCode, 1u);
+  const std::optional<JsonValue> document = JsonReader::parse(json.out.front());
+  ASSERT_TRUE(document.has_value()) << joined(json.out);
+  EXPECT_EQ((*document)[L"exitCode"].number, 1.0);
+  const std::vector<ReportLine> lines = linkLines(human.out);
+  const std::vector<JsonValue>& links = (*document)[L"links"].items;
+  ASSERT_EQ(links.size(), lines.size());
+  for (std::size_t i = 0; i < links.size(); ++i) {
+    EXPECT_EQ(links[i][L"link"].text, lines[i].link);
+    EXPECT_EQ(links[i][L"status"].text, lines[i].verdict);
+    const std::wstring action = links[i][L"action"].text;
+    EXPECT_EQ(links[i][L"found"].text + (action.empty() ? L"" : L" => " + action), lines[i].text);
+  }
+  const JsonValue& labels = links[6];
+  ASSERT_EQ(labels[L"details"].items.size(), 1u);
+  EXPECT_EQ(labels[L"details"].items[0].text, L"contextmenu.defaultfoldername: status -99930, the text is empty");
+  EXPECT_EQ(links[9][L"details"].items[0].text,
+            L"entry 1 names C:\\quote\" back\\slash\ttab, which no longer exists: skipped");
+}
+
+TEST(CheckCommandLineTest, BadUsageExitsWithTwo) {
+  for (const Lines& args :
+       {Lines{L"--verbose"}, Lines{L"--first-id"}, Lines{L"--first-id", L"9", L"--last-id", L"3"}}) {
+    const ProcessResult result = runCheck(args);
+    EXPECT_EQ(result.exitCode, 2u) << joined(args);
+    ASSERT_FALSE(result.err.empty());
+    EXPECT_EQ(result.err.front().rfind(L"brivane-check: ", 0), 0u) << joined(result.err);
+  }
+}
+
+}  // namespace
+}  // namespace brivane

@@ -1,0 +1,11 @@
+# brivane-check run as a process against the product installed into a Wine prefix of the test's own,
+# so that breaking the installation link by link cannot disturb tests that run beside it.
+brivane_test(tools_check_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/CheckProcessTest.cpp
+             ${CMAKE_CURRENT_LIST_DIR}/ProcessRun.cpp LIBS support shell32 advapi32)
+target_include_directories(tools_check_test PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+brivane_use_core_doubles(tools_check_test)
+add_dependencies(tools_check_test brivane-check brivane-install BrivaneShell brivane_core brivane_application)
+set_tests_properties(tools_check_test PROPERTIES ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/tests/check-prefix")
+
+brivane_test(tools_check_parts_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/CheckReportTest.cpp LIBS check_parts)
+target_include_directories(tools_check_parts_test PRIVATE ${CMAKE_CURRENT_LIST_DIR})

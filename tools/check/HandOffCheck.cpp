@@ -1,0 +1,77 @@
+#include "HandOffCheck.h"
+
+#include <windows.h>
+
+#include "CheckLinks.h"
+#include "operations/ApplicationLaunch.h"
+#include "operations/HandOff.h"
+#include "settings/RegistrySettings.h"
+#include "support/Handles.h"
+
+namespace brivane {
+namespace {
+
+struct SourceName {
+  TempFolderSource source;
+  const wchar_t* text;
+};
+
+const SourceName kSourceNames[] = {
+    {TempFolderSource::UserTempFolder, L"HKCU\\Software\\Brivane\\TempFolder"},
+    {TempFolderSource::MachineTempFolder, L"HKLM\\Software\\Brivane\\TempFolder"},
+    {TempFolderSource::LocalSettings, L"the user's Local Settings folder"},
+    {TempFolderSource::AppData, L"the user's AppData folder"},
+};
+
+std::wstring sourceName(TempFolderSource source) {
+  for (const SourceName& entry : kSourceNames)
+    if (entry.source == source) return entry.text;
+  return L"no setting";
+}
+
+constexpr wchar_t kSetTempFolder[] =
+    L"create that folder, or set HKLM\\Software\\Brivane\\TempFolder (REG_SZ) to a folder the user can write to";
+
+// The one write of the check: a file created where hand-off files go and deleted again when closed.
+DWORD writeTestFile(const std::wstring& folder) {
+  const std::wstring path = folder + L"\\brivane-check-" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+  UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+  if (!file) return GetLastError();
+  DWORD written = 0;
+  return WriteFile(file.get(), "check", 5, &written, nullptr) && written == 5 ? ERROR_SUCCESS : GetLastError();
+}
+
+Finding tempFolder() {
+  std::wstring folder;
+  const TempFolderSource source = readTempFolderFrom(kHandOffProductKey, folder);
+  if (source == TempFolderSource::None || folder.empty())
+    return Finding::fail(kTempFolderLink, L"no setting names a temporary folder for hand-off files", kSetTempFolder);
+  const std::wstring where = folder + L" (from " + sourceName(source) + L")";
+  const DWORD attributes = GetFileAttributesW(folder.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    return Finding::fail(kTempFolderLink, where + L" does not exist", kSetTempFolder);
+  if (const DWORD error = writeTestFile(folder); error != ERROR_SUCCESS)
+    return Finding::fail(kTempFolderLink,
+                         L"no file can be created in " + where + L" (error " + std::to_wstring(error) + L")",
+                         L"give the user write access to that folder, or set another TempFolder");
+  return Finding::ok(kTempFolderLink, where + L" takes hand-off files");
+}
+
+Finding application() {
+  std::wstring moduleFolder;
+  readModuleFolder(kHandOffProductKey, moduleFolder);
+  const std::wstring path = applicationPath(moduleFolder);
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    return Finding::fail(kApplicationLink, path + L" does not exist", L"repair the product's installation");
+  return Finding::ok(kApplicationLink, path + L" exists");
+}
+
+}  // namespace
+
+void checkHandOff(CheckReport& report) {
+  report.add(tempFolder());
+  report.addChecked(kApplicationLink, {kModuleFolderLink}, application);
+}
+
+}  // namespace brivane
