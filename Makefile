@@ -1,9 +1,9 @@
-# The two commands of the project: `make test` and, once the extension exists, `make demo`.
+# The commands of the project: `make test`, `make demo` and `make package`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 export WINEPREFIX := $(abspath $(BUILD))/wineprefix
 
-.PHONY: all bootstrap configure build test demo clean
+.PHONY: all bootstrap configure build test demo package clean
 
 all: build
 
@@ -32,3 +32,7 @@ clean:
 
 demo: build
 	@scripts/demo.sh $(BUILD)
+
+package: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target brivane_msi
+	@ls $(BUILD)/package/Brivane-*-x64.msi

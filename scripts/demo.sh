@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The demo: installs the product into a Wine prefix of its own, right-clicks sample items with the
-# Explorer stand-in, runs commands, drops items onto a secured folder, opens a secured file's property
-# page, and prints what the product's application received. Screenshots go to build/demo/.
+# The demo: installs the product's package with msiexec into a Wine prefix of its own, right-clicks
+# sample items with the Explorer stand-in, runs commands, drops items onto a secured folder, opens a
+# secured file's property page, prints what the product's application received, and removes the product
+# again with msiexec. Screenshots go to build/demo/.
 set -euo pipefail
 
 build=$(cd "${1:-build}" && pwd)
@@ -35,7 +36,7 @@ wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debu
 
 # Sample items, beside each other as a user would have them.
 samples=$WINEPREFIX/drive_c/Demo
-rm -rf "$samples" && mkdir -p "$samples/Reports" "$samples/Handoff"
+rm -rf "$samples" && mkdir -p "$samples/Reports"
 printf 'Quarterly figures\n' > "$samples/R&D notes.txt"
 printf 'Minutes\n' > "$samples/Reports/minutes.txt"
 printf 'secured file\n' > "$samples/plan.qelf"
@@ -45,9 +46,13 @@ printf 'to drop\n' > "$samples/budget.xls"
 journal=$samples/journal.txt
 S='C:\Demo'
 
-echo "== Installing the product into $WINEPREFIX"
-wine "$bin/brivane-install.exe" install --module-folder "$(winpath "$build/product-module")" \
-  --temp-folder "$S\\Handoff" --journal "$S\\journal.txt" --extension "$(winpath "$bin/BrivaneShell.dll")" </dev/null
+package=$(ls -t "$build"/package/Brivane-*-x64.msi | head -n 1)
+echo "== Installing $(basename "$package") with msiexec /i /qn into $WINEPREFIX"
+wine msiexec /i "$(winpath "$package")" /qn </dev/null
+wine reg query 'HKLM\Software\Brivane' </dev/null | grep ModuleFolder
+wine reg query 'HKCU\Software\Brivane' </dev/null | grep TempFolder
+# The substitute application journals what it receives where this value says; the package writes none.
+wine reg add 'HKLM\Software\Brivane' /v JournalFile /d "$S\\journal.txt" /f >/dev/null 2>&1 </dev/null
 
 show_menu() {
   echo
@@ -104,5 +109,14 @@ done
 echo
 echo "== What the application received ($journal)"
 cat "$journal"
+echo
+echo "== Removing the product with msiexec /x /qn"
+wine reg delete 'HKLM\Software\Brivane' /v JournalFile /f >/dev/null 2>&1 </dev/null
+wine msiexec /x "$(winpath "$package")" /qn </dev/null
+if wine reg query 'HKLM\Software\Brivane' >/dev/null 2>&1 </dev/null || [ -e "$WINEPREFIX/drive_c/Program Files/Brivane" ]; then
+  echo "the product was not removed completely" >&2
+  exit 1
+fi
+echo "Brivane removed: no C:\Program Files\Brivane, no HKLM\Software\Brivane"
 echo
 echo "Screenshots: $demo/menu.png $demo/property-page.png"

@@ -1,0 +1,165 @@
+#include "PackageSupport.h"
+
+#include <msi.h>
+#include <shlobj.h>
+
+#include <cstdio>
+
+#include "ProcessRun.h"
+#include "support/Handles.h"
+
+namespace brivane::testing {
+namespace {
+
+constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+struct RootName {
+  HKEY root;
+  const wchar_t* name;
+};
+const RootName kRootNames[] = {
+    {HKEY_CLASSES_ROOT, L"HKCR"}, {HKEY_CURRENT_USER, L"HKCU"}, {HKEY_LOCAL_MACHINE, L"HKLM"}};
+
+std::wstring rootName(HKEY root) {
+  for (const RootName& entry : kRootNames)
+    if (entry.root == root) return entry.name;
+  return L"?";
+}
+
+std::wstring knownFolder(REFKNOWNFOLDERID id) {
+  PWSTR path = nullptr;
+  std::wstring folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &path))) folder = path;
+  CoTaskMemFree(path);
+  return folder;
+}
+
+std::wstring describe(DWORD type, const std::vector<BYTE>& data) {
+  if (type == REG_SZ || type == REG_EXPAND_SZ) {
+    std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
+    return (type == REG_SZ ? L"REG_SZ \"" : L"REG_EXPAND_SZ \"") + text.substr(0, text.find(L'\0')) + L"\" " +
+           std::to_wstring(data.size()) + L" bytes";
+  }
+  std::wstring hex = L"type " + std::to_wstring(type) + L" hex";
+  for (BYTE byte : data) {
+    wchar_t digits[4];
+    std::swprintf(digits, 4, L" %02x", byte);
+    hex += digits;
+  }
+  return hex;
+}
+
+bool readRaw(HKEY key, const wchar_t* name, DWORD& type, std::vector<BYTE>& data) {
+  DWORD size = 0;
+  if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
+  data.assign(size, 0);
+  if (RegQueryValueExW(key, name, nullptr, &type, data.data(), &size) != ERROR_SUCCESS) return false;
+  data.resize(size);
+  return true;
+}
+
+void addTree(HKEY parent, const std::wstring& path, RegistryTree& tree) {
+  tree[path] = keyEntry();
+  wchar_t name[16384];
+  for (DWORD index = 0;; ++index) {
+    DWORD length = 16384;
+    if (RegEnumValueW(parent, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    if (readRaw(parent, name, type, data)) tree[path + L"|" + name] = describe(type, data);
+  }
+  for (DWORD index = 0;; ++index) {
+    DWORD length = 256;
+    if (RegEnumKeyExW(parent, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    RegKey child;
+    if (RegOpenKeyExW(parent, name, 0, KEY_READ, child.out()) == ERROR_SUCCESS)
+      addTree(child.get(), path + L"\\" + name, tree);
+  }
+}
+
+std::wstring stringOf(HKEY key, const wchar_t* name) {
+  DWORD type = 0;
+  std::vector<BYTE> data;
+  if (!readRaw(key, name, type, data) || (type != REG_SZ && type != REG_EXPAND_SZ)) return {};
+  std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
+  return text.substr(0, text.find(L'\0'));
+}
+
+// The icon Add/Remove Programs shows, as Windows Installer published it.
+std::wstring productIcon(const std::wstring& productCode) {
+  wchar_t path[MAX_PATH] = {};
+  DWORD length = MAX_PATH;
+  if (MsiGetProductInfoW(productCode.c_str(), INSTALLPROPERTY_PRODUCTICON, path, &length) != ERROR_SUCCESS) return {};
+  return path;
+}
+
+}  // namespace
+
+std::wstring installFolder() { return knownFolder(FOLDERID_ProgramFiles) + L"\\Brivane"; }
+
+std::wstring installedFile(const std::wstring& name) { return installFolder() + L"\\" + name; }
+
+std::wstring userDataFolder() { return knownFolder(FOLDERID_LocalAppData) + L"\\Brivane"; }
+
+std::wstring handOffFolder() { return userDataFolder() + L"\\HandOff"; }
+
+DWORD msiexec(const std::vector<std::wstring>& args) {
+  wchar_t system[MAX_PATH];
+  GetSystemDirectoryW(system, MAX_PATH);
+  return runProcess(std::wstring(system) + L"\\msiexec.exe", args).exitCode;
+}
+
+DWORD installPackage(const std::wstring& package) { return msiexec({L"/i", package, L"/qn"}); }
+
+DWORD removePackage(const std::wstring& package) { return msiexec({L"/x", package, L"/qn"}); }
+
+RegistryTree readTree(HKEY root, const std::wstring& key) {
+  RegistryTree tree;
+  RegKey opened;
+  if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, opened.out()) == ERROR_SUCCESS)
+    addTree(opened.get(), rootName(root) + L"\\" + key, tree);
+  return tree;
+}
+
+RegistryTree readValue(HKEY root, const std::wstring& key, const std::wstring& name) {
+  RegistryTree tree;
+  RegKey opened;
+  DWORD type = 0;
+  std::vector<BYTE> data;
+  if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, opened.out()) == ERROR_SUCCESS &&
+      readRaw(opened.get(), name.c_str(), type, data))
+    tree[rootName(root) + L"\\" + key + L"|" + name] = describe(type, data);
+  return tree;
+}
+
+std::wstring textValue(const std::wstring& text) {
+  return L"REG_SZ \"" + text + L"\" " + std::to_wstring((text.size() + 1) * sizeof(wchar_t)) + L" bytes";
+}
+
+std::wstring keyEntry() { return L"key"; }
+
+bool keyExists(HKEY root, const std::wstring& key) {
+  RegKey opened;
+  return RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, opened.out()) == ERROR_SUCCESS;
+}
+
+std::vector<ProductEntry> productEntries() {
+  std::vector<ProductEntry> entries;
+  RegKey uninstall;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_READ, uninstall.out()) != ERROR_SUCCESS) return entries;
+  wchar_t name[256];
+  for (DWORD index = 0;; ++index) {
+    DWORD length = 256;
+    if (RegEnumKeyExW(uninstall.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      break;
+    RegKey product;
+    if (RegOpenKeyExW(uninstall.get(), name, 0, KEY_READ, product.out()) != ERROR_SUCCESS ||
+        stringOf(product.get(), L"DisplayName") != L"Brivane")
+      continue;
+    entries.push_back({name, stringOf(product.get(), L"DisplayVersion"), stringOf(product.get(), L"Publisher"),
+                       productIcon(name), stringOf(product.get(), L"UninstallString")});
+  }
+  return entries;
+}
+
+}  // namespace brivane::testing

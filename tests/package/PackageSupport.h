@@ -1,0 +1,53 @@
+#pragma once
+// The product's package as the package tests drive it: msiexec runs, the places an installation writes
+// to, and registry keys read back value for value.
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace brivane::testing {
+
+inline const std::wstring kClassId = L"{AAFA3869-C27B-4D5C-A007-5D5F7848077C}";
+inline const std::wstring kPackage = BRIVANE_PACKAGE;
+inline const std::wstring kOlderPackage = BRIVANE_OLDER_PACKAGE;
+inline const std::wstring kOlderVersion = BRIVANE_OLDER_VERSION;
+inline const std::wstring kVersion = BRIVANE_VERSION;
+inline const std::wstring kApprovedKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
+
+// C:\Program Files\Brivane (the 64-bit Program Files folder), and a file in it.
+std::wstring installFolder();
+std::wstring installedFile(const std::wstring& name);
+// The user's hand-off folder and the folder of the product's own that holds it, in the user's local
+// application data folder.
+std::wstring handOffFolder();
+std::wstring userDataFolder();
+
+// msiexec.exe of the prefix with these arguments; its exit code.
+DWORD msiexec(const std::vector<std::wstring>& args);
+DWORD installPackage(const std::wstring& package);
+DWORD removePackage(const std::wstring& package);
+
+// Every key and value below a key, its own included: "ROOT\key\sub" for a key, "ROOT\key\sub|name"
+// for a value ("|" alone for the default value), each with its type, text and stored size.
+using RegistryTree = std::map<std::wstring, std::wstring>;
+RegistryTree readTree(HKEY root, const std::wstring& key);
+// One value only, in the same form; empty when the value is absent.
+RegistryTree readValue(HKEY root, const std::wstring& key, const std::wstring& name);
+// How readTree shows a REG_SZ value holding text, its terminating null counted in its size.
+std::wstring textValue(const std::wstring& text);
+std::wstring keyEntry();
+bool keyExists(HKEY root, const std::wstring& key);
+
+// The entries of Add/Remove Programs named "Brivane", with the icon published for each.
+struct ProductEntry {
+  std::wstring key;
+  std::wstring version;
+  std::wstring publisher;
+  std::wstring icon;
+  std::wstring uninstall;
+};
+std::vector<ProductEntry> productEntries();
+
+}  // namespace brivane::testing

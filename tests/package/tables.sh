@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Reads the package's tables back with msiinfo: the properties, components, files, registry rows,
+# upgrade rows and actions that the package tests and an installation rely on.
+# Usage: tables.sh PACKAGE.msi VERSION
+set -uo pipefail
+
+msi=$1
+version=$2
+failures=0
+
+table() { msiinfo export "$msi" "$1" | tr -d '\r'; }
+
+# expect TABLE LINE: the table holds a row exactly as given (columns separated by tabs).
+expect() {
+  if ! table "$1" | grep -qxF -- "$2"; then
+    echo "missing from $1: $2"
+    failures=$((failures + 1))
+  fi
+}
+
+# expect_rows TABLE N: the table holds N rows (after its three header lines).
+expect_rows() {
+  local rows
+  rows=$(table "$1" | tail -n +4 | grep -c . || true)
+  if [ "$rows" != "$2" ]; then
+    echo "$1 holds $rows rows, not $2"
+    failures=$((failures + 1))
+  fi
+}
+
+tab=$'\t'
+clsid='{AAFA3869-C27B-4D5C-A007-5D5F7848077C}'
+
+expect Property "ProductName${tab}Brivane"
+expect Property "Manufacturer${tab}Brivane"
+expect Property "ProductVersion${tab}$version"
+expect Property "ALLUSERS${tab}1"
+expect Property "ARPPRODUCTICON${tab}Brivane.ico"
+msiinfo streams "$msi" | grep -qxF Icon.Brivane.ico || { echo "no product icon"; failures=$((failures + 1)); }
+
+# Six components, each 64-bit (256); those kept by a registry value add 4.
+expect Component "Extension${tab}{5F02CE29-7973-4C4A-AF18-57A7163D541C}${tab}INSTALLDIR${tab}256${tab}${tab}BrivaneShell.dll"
+expect Component "Core${tab}{5A776AFE-B0B2-489D-8C0A-690BD5DEB2D2}${tab}INSTALLDIR${tab}256${tab}${tab}Brivane_Core.dll"
+expect Component "Application${tab}{6B6D17B1-6BC1-4F1C-86A5-8079DFFBF3B4}${tab}INSTALLDIR${tab}256${tab}${tab}Application.exe"
+expect_rows Component 6
+for component in FileTypes:INSTALLDIR MachineSettings:INSTALLDIR UserSettings:HandOffFolder; do
+  table Component | grep -q "^${component%:*}${tab}{[0-9A-F-]*}${tab}${component#*:}${tab}260${tab}" \
+    || { echo "component ${component%:*} is not a 64-bit registry-kept component in ${component#*:}"; failures=$((failures + 1)); }
+done
+expect Directory "INSTALLDIR${tab}ProgramFiles64Folder${tab}Brivane"
+expect Directory "UserDataFolder${tab}LocalAppDataFolder${tab}Brivane"
+expect Directory "HandOffFolder${tab}UserDataFolder${tab}HandOff"
+# The hand-off folder is made on install; on uninstall it goes with what is left in it, and its parent.
+expect CreateFolder "HandOffFolder${tab}UserSettings"
+expect RemoveFile "RemoveHandOffFiles${tab}UserSettings${tab}qel_*.psa${tab}HandOffFolder${tab}2"
+expect RemoveFile "RemoveHandOffFolder${tab}UserSettings${tab}${tab}HandOffFolder${tab}2"
+expect RemoveFile "RemoveUserDataFolder${tab}UserSettings${tab}${tab}UserDataFolder${tab}2"
+expect_rows File 4
+for file in BrivaneShell.dll Brivane_Core.dll palisorv3.txt Brivane_Application_Palisor_Against_Lib.exe; do
+  table File | cut -f3 | grep -qxF "$file" || { echo "no file $file"; failures=$((failures + 1)); }
+done
+
+# Registration and settings rows (columns: Registry, Root, Key, Name, Value, Component_).
+registry() { table Registry | cut -f2-6; }
+expect_registry() {
+  registry | grep -qxF -- "$1" || { echo "no registry row: $1"; failures=$((failures + 1)); }
+}
+expect_registry "0${tab}CLSID\\$clsid\\InProcServer32${tab}${tab}[#BrivaneShell.dll]${tab}Extension"
+expect_registry "0${tab}CLSID\\$clsid\\InProcServer32${tab}ThreadingModel${tab}Apartment${tab}Extension"
+expect_registry "0${tab}*\\shellex\\ContextMenuHandlers\\BrivanePalisor${tab}${tab}$clsid${tab}Extension"
+expect_registry "2${tab}Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved${tab}$clsid${tab}BrivanePalisor${tab}Extension"
+expect_registry "2${tab}Software\\Brivane${tab}ModuleFolder${tab}[INSTALLDIR]${tab}MachineSettings"
+expect_registry "1${tab}Software\\Brivane${tab}TempFolder${tab}[UserDataFolder]HandOff${tab}UserSettings"
+expect_registry "1${tab}Software\\Brivane${tab}-${tab}${tab}UserSettings"
+expect_rows Registry 18
+
+# Major upgrade: older versions and rebuilds of this one (1 migrate features + 512 maximum included)
+# are removed first; a newer version is only detected, and blocks the installation.
+upgrade_code='{443C1B8B-7D71-4FCC-AB23-AC0DB2B79DB7}'
+expect Upgrade "$upgrade_code${tab}${tab}$version${tab}${tab}513${tab}${tab}WIX_UPGRADE_DETECTED"
+expect Upgrade "$upgrade_code${tab}$version${tab}${tab}${tab}2${tab}${tab}WIX_DOWNGRADE_DETECTED"
+expect_rows Upgrade 2
+expect Property "UpgradeCode${tab}$upgrade_code"
+expect LaunchCondition "NOT WIX_DOWNGRADE_DETECTED${tab}A newer version of Brivane is already installed."
+for action in FindRelatedProducts RemoveExistingProducts RemoveRegistryValues RemoveFiles RemoveFolders \
+              CreateFolders InstallFiles WriteRegistryValues RegisterProduct PublishProduct; do
+  table InstallExecuteSequence | cut -f1 | grep -qxF "$action" \
+    || { echo "InstallExecuteSequence lacks $action"; failures=$((failures + 1)); }
+done
+# The registration is authored, so the package runs no code of its own.
+expect_rows CustomAction 0
+
+msiinfo suminfo "$msi" | grep -qxF "Template: x64;1033" || { echo "not an x64 package"; failures=$((failures + 1)); }
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures check(s) of $msi failed"
+  exit 1
+fi
+echo "the tables of $msi hold what an installation relies on"
