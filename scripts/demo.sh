@@ -85,11 +85,11 @@ shellhost menu "$S\\R&D notes.txt" --screenshot "$(winpath "$demo/menu.png")" >/
 
 # Diagnostics: the check on the healthy install, then with one label removed from the product's texts
 # (found through the installed "ModuleFolder"), which is restored afterwards.
-brivane_check() { wine "$bin/brivane-check.exe" "$@" </dev/null; }
-echo
-echo "== brivane-check on the healthy install, with a right-click on R&D notes.txt"
-brivane_check "$S\\R&D notes.txt"
 module=$(wine reg query 'HKLM\Software\Brivane' /v ModuleFolder </dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
+brivane_check() { wine "$module\\brivane-check.exe" "$@" </dev/null; }
+echo
+echo "== brivane-check (installed with the product) on the healthy install, with a right-click on R&D notes.txt"
+brivane_check "$S\\R&D notes.txt"
 texts=$(winepath -u "$module\\palisorv3.txt" 2>/dev/null)
 cp "$texts" "$demo/palisorv3.txt.saved"
 sed -i '/^contextmenu.efile.send_single=/d' "$texts"

@@ -21,10 +21,11 @@ namespace {
 using Lines = std::vector<std::wstring>;
 
 const wchar_t* const kInstalledNames[] = {L"BrivaneShell.dll", L"Brivane_Core.dll", L"palisorv3.txt",
-                                          L"Brivane_Application_Palisor_Against_Lib.exe"};
+                                          L"Brivane_Application_Palisor_Against_Lib.exe", L"brivane-check.exe"};
 
 std::wstring builtFile(const std::wstring& name) {
-  return name == L"BrivaneShell.dll" ? std::wstring(BRIVANE_BIN_DIR) + L"\\" + name
+  const bool built = name == L"BrivaneShell.dll" || name == L"brivane-check.exe";
+  return built ? std::wstring(BRIVANE_BIN_DIR) + L"\\" + name
                                      : std::wstring(BRIVANE_MODULE_DIR) + L"\\" + name;
 }
 

@@ -38,11 +38,12 @@ expect Property "ALLUSERS${tab}1"
 expect Property "ARPPRODUCTICON${tab}Brivane.ico"
 msiinfo streams "$msi" | grep -qxF Icon.Brivane.ico || { echo "no product icon"; failures=$((failures + 1)); }
 
-# Six components, each 64-bit (256); those kept by a registry value add 4.
+# Seven components, each 64-bit (256); those kept by a registry value add 4.
 expect Component "Extension${tab}{5F02CE29-7973-4C4A-AF18-57A7163D541C}${tab}INSTALLDIR${tab}256${tab}${tab}BrivaneShell.dll"
 expect Component "Core${tab}{5A776AFE-B0B2-489D-8C0A-690BD5DEB2D2}${tab}INSTALLDIR${tab}256${tab}${tab}Brivane_Core.dll"
 expect Component "Application${tab}{6B6D17B1-6BC1-4F1C-86A5-8079DFFBF3B4}${tab}INSTALLDIR${tab}256${tab}${tab}Application.exe"
-expect_rows Component 6
+expect Component "Diagnostics${tab}{0C5E8B2A-4F1D-4E3B-9A57-2D8C6E1F4B93}${tab}INSTALLDIR${tab}256${tab}${tab}brivane_check.exe"
+expect_rows Component 7
 for component in FileTypes:INSTALLDIR MachineSettings:INSTALLDIR UserSettings:HandOffFolder; do
   table Component | grep -q "^${component%:*}${tab}{[0-9A-F-]*}${tab}${component#*:}${tab}260${tab}" \
     || { echo "component ${component%:*} is not a 64-bit registry-kept component in ${component#*:}"; failures=$((failures + 1)); }
@@ -55,8 +56,8 @@ expect CreateFolder "HandOffFolder${tab}UserSettings"
 expect RemoveFile "RemoveHandOffFiles${tab}UserSettings${tab}qel_*.psa${tab}HandOffFolder${tab}2"
 expect RemoveFile "RemoveHandOffFolder${tab}UserSettings${tab}${tab}HandOffFolder${tab}2"
 expect RemoveFile "RemoveUserDataFolder${tab}UserSettings${tab}${tab}UserDataFolder${tab}2"
-expect_rows File 4
-for file in BrivaneShell.dll Brivane_Core.dll palisorv3.txt Brivane_Application_Palisor_Against_Lib.exe; do
+expect_rows File 5
+for file in BrivaneShell.dll Brivane_Core.dll palisorv3.txt Brivane_Application_Palisor_Against_Lib.exe brivane-check.exe; do
   table File | cut -f3 | grep -qxF "$file" || { echo "no file $file"; failures=$((failures + 1)); }
 done
 
