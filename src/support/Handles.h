@@ -121,23 +121,23 @@ using UniqueDc = UniqueHandle<DcTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueBstr = UniqueHandle<BstrTraits>;
 
-// Move-only owner of one COM interface reference.
+// Owner of one COM interface reference, with the semantics of WIL's com_ptr: made from a raw pointer or
+// copied, it adds a reference of its own; `attach` adopts a reference the caller already holds; `query`
+// asks the object for another interface.
 template <typename Interface>
 class ComPtr {
  public:
   ComPtr() = default;
-  explicit ComPtr(Interface* p) : p_(p) {}  // adopts a reference
+  explicit ComPtr(Interface* p) : p_(p) {
+    if (p_) p_->AddRef();
+  }
   ~ComPtr() { reset(); }
+  ComPtr(const ComPtr& other) : ComPtr(other.p_) {}
   ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
-  ComPtr& operator=(ComPtr&& other) noexcept {
-    if (this != &other) {
-      reset();
-      p_ = std::exchange(other.p_, nullptr);
-    }
+  ComPtr& operator=(ComPtr other) noexcept {
+    std::swap(p_, other.p_);
     return *this;
   }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
 
   Interface* get() const { return p_; }
   Interface* operator->() const { return p_; }
@@ -145,11 +145,26 @@ class ComPtr {
   void reset() {
     if (p_) std::exchange(p_, nullptr)->Release();
   }
+  // Takes over a reference the caller holds, releasing what was held before.
+  void attach(Interface* p) {
+    reset();
+    p_ = p;
+  }
+  // Gives up the reference without releasing it.
+  Interface* detach() { return std::exchange(p_, nullptr); }
   Interface** out() {
     reset();
     return &p_;
   }
   void** outVoid() { return reinterpret_cast<void**>(out()); }
+
+  // The object's `Other` interface; empty when it has none (or nothing is held).
+  template <typename Other>
+  ComPtr<Other> query() const {
+    ComPtr<Other> other;
+    if (p_) p_->QueryInterface(__uuidof(Other), other.outVoid());
+    return other;
+  }
 
  private:
   Interface* p_ = nullptr;
