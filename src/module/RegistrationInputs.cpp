@@ -4,16 +4,15 @@
 #include <objbase.h>
 
 #include "module/ClassId.h"
+#include "support/Handles.h"
 #include "support/ModuleInstance.h"
 
 namespace brivane {
 
 std::optional<std::wstring> classIdString() {
-  LPOLESTR text = nullptr;
-  if (FAILED(StringFromIID(kShellExtensionClassId, &text))) return std::nullopt;
-  std::wstring result(text);
-  CoTaskMemFree(text);
-  return result;
+  UniqueTaskString text;
+  if (FAILED(StringFromIID(kShellExtensionClassId, text.out()))) return std::nullopt;
+  return std::wstring(text.get());
 }
 
 // A path that fills the buffer may have been cut, so the buffer grows until the path fits.

@@ -33,11 +33,7 @@ ActivationContext::ActivationContext(HMODULE module, WORD manifestResource) {
   request.lpSource = source.c_str();
   request.hModule = module;
   request.lpResourceName = MAKEINTRESOURCEW(manifestResource);
-  context_ = CreateActCtxW(&request);
-}
-
-ActivationContext::~ActivationContext() {
-  if (created()) ReleaseActCtx(context_);
+  context_.reset(CreateActCtxW(&request));
 }
 
 ActivationContext::Activation::Activation(HANDLE context) {

@@ -3,6 +3,7 @@
 
 #include "protocol/ProtocolNode.h"
 #include "protocol/Status.h"
+#include "support/Handles.h"
 
 namespace brivane {
 
@@ -17,7 +18,6 @@ inline constexpr char kCoreEntryPointName[] = "QLSDK_ProcessProtocol_ByTag";
 class CoreLibrary {
  public:
   CoreLibrary() = default;
-  ~CoreLibrary() { free(); }
   CoreLibrary(const CoreLibrary&) = delete;
   CoreLibrary& operator=(const CoreLibrary&) = delete;
 
@@ -25,12 +25,12 @@ class CoreLibrary {
   void load();
   // The platform's result, or 0 when nothing was loaded.
   BOOL free();
-  bool loaded() const { return module_ != nullptr; }
+  bool loaded() const { return static_cast<bool>(module_); }
   // Null when the library is not loaded or lacks the export.
   CoreEntryPoint entryPoint() const;
 
  private:
-  HMODULE module_ = nullptr;
+  UniqueModule module_;
 };
 
 // Loads the library and resolves its entry point; on failure the library is freed again and the result

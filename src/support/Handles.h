@@ -72,6 +72,11 @@ struct FileTraits {
   static Handle invalid() { return INVALID_HANDLE_VALUE; }
   static void close(Handle h) { CloseHandle(h); }
 };
+struct ActivationContextTraits {
+  using Handle = HANDLE;
+  static Handle invalid() { return INVALID_HANDLE_VALUE; }
+  static void close(Handle h) { ReleaseActCtx(h); }
+};
 struct KernelObjectTraits {
   using Handle = HANDLE;
   static Handle invalid() { return nullptr; }
@@ -84,13 +89,10 @@ struct BstrTraits {
   static void close(Handle h) { SysFreeString(h); }
 };
 
-struct ItemIdListTraits {
-  using Handle = LPITEMIDLIST;
-  static Handle invalid() { return nullptr; }
-  static void close(Handle h) { CoTaskMemFree(h); }
-};
-struct TaskStringTraits {
-  using Handle = PWSTR;
+// Memory from the COM task allocator.
+template <typename Pointer>
+struct TaskMemoryTraits {
+  using Handle = Pointer;
   static Handle invalid() { return nullptr; }
   static void close(Handle h) { CoTaskMemFree(h); }
 };
@@ -112,10 +114,11 @@ using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueKernelObject = UniqueHandle<KernelObjectTraits>;
+using UniqueActivationContext = UniqueHandle<ActivationContextTraits>;
 // A shell item identifier list allocated by the task allocator.
-using UniqueItemIdList = UniqueHandle<ItemIdListTraits>;
+using UniqueItemIdList = UniqueHandle<TaskMemoryTraits<LPITEMIDLIST>>;
 // A string allocated by the task allocator.
-using UniqueTaskString = UniqueHandle<TaskStringTraits>;
+using UniqueTaskString = UniqueHandle<TaskMemoryTraits<PWSTR>>;
 // A memory device context (CreateCompatibleDC).
 using UniqueDc = UniqueHandle<DcTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
