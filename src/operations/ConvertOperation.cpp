@@ -16,7 +16,7 @@ void buildConvertRequest(ProtocolNode& root, const std::vector<std::wstring>& se
   root.setName(L"convert_qelx_to_exe");
   ProtocolNode& targets = nodeAt(root, L"convert_qelf_to_exe.targets");
   for (const std::wstring& path : selection)
-    if (isSecuredItem(path)) setText(appendChild(targets, L"target"), L"source", path);
+    if (isSecuredItem(path)) appendSource(targets, path);
   setText(root, L"convert_qelf_to_exe.destination", context.destination);
   if (hasOption(context, CommandOption::KeepOriginal)) nodeAt(root, L"convert_qelf_to_exe.options.keep_original");
   nodeAt(root, L"convert_qelf_to_exe.options.no_report");
