@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "menu/CommandTable.h"
-#include "menu/Labels.h"
 #include "menu/MenuEntries.h"
 #include "menu/MenuInsertion.h"
 #include "menu/MenuLabels.h"
@@ -15,6 +14,7 @@
 #include "menu/PathSet.h"
 #include "menu/RecentList.h"
 #include "menu/Selection.h"
+#include "protocol/Labels.h"
 
 namespace brivane {
 namespace {

@@ -5,8 +5,8 @@
 #include <atomic>
 #include <cstdint>
 
-#include "module/ObjectCount.h"
 #include "support/Handles.h"
+#include "support/ObjectCount.h"
 
 namespace brivane {
 

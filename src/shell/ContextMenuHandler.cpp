@@ -3,8 +3,8 @@
 #include "protocol/CoreLibrary.h"
 #include "shell/CommandStrings.h"
 #include "shell/DispatchCommand.h"
-#include "shell/GuardedCall.h"
 #include "shell/ShellExtension.h"
+#include "support/GuardedCall.h"
 
 namespace brivane {
 namespace {
@@ -27,14 +27,13 @@ HRESULT ShellExtension::QueryContextMenu(HMENU menu, UINT position, UINT firstId
 
 // The core library is loaded only to see that it can be; the labels are fetched with loads of their own.
 std::uint16_t ShellExtension::insertEntries(HMENU menu, UINT position, UINT firstId, UINT lastId, UINT flags) {
-  CoreLibrary library;
-  library.load();
-  if (!library.loaded()) return 0;
-  filterSelection(selection);
-  if (selection.empty()) return 0;
-  commandCount = buildMenu(menu, position, firstId, lastId, flags, menuBitmaps[0].get(), menuBitmaps[1].get(),
-                           menuBitmaps[2].get(), selection, classification);
-  return commandCount;
+  return withCoreLibrary(std::uint16_t{0}, [&]() -> std::uint16_t {
+    filterSelection(selection);
+    if (selection.empty()) return 0;
+    commandCount = buildMenu(menu, position, firstId, lastId, flags, menuBitmaps[0].get(), menuBitmaps[1].get(),
+                             menuBitmaps[2].get(), selection, classification);
+    return commandCount;
+  });
 }
 
 // Only offsets of the menu this object built last are run; anything else would run an operation the

@@ -114,13 +114,12 @@ HRESULT dispatchCommand(std::size_t offset, const Classification& classification
                         const std::vector<std::wstring>& selection) {
   const std::optional<CommandEntry> entry = commandTableFor(classification).commandAt(offset);
   if (!entry || selection.empty()) return E_INVALIDARG;
-  CoreLibrary library;
-  library.load();
-  if (!library.loaded()) return E_FAIL;
-  const std::uint16_t keep = entry->keepOriginal ? CommandOption::KeepOriginal : 0;
-  CommandRun run{*entry, classification, selection, {firstItemFolder(selection), keep}};
-  runCommand(run);
-  return S_OK;
+  return withCoreLibrary(E_FAIL, [&] {
+    const std::uint16_t keep = entry->keepOriginal ? CommandOption::KeepOriginal : 0;
+    CommandRun run{*entry, classification, selection, {firstItemFolder(selection), keep}};
+    runCommand(run);
+    return S_OK;
+  });
 }
 
 }  // namespace brivane

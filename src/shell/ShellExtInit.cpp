@@ -1,6 +1,6 @@
 #include "shell/DroppedFiles.h"
-#include "shell/GuardedCall.h"
 #include "shell/ShellExtension.h"
+#include "support/GuardedCall.h"
 
 namespace brivane {
 
@@ -17,10 +17,7 @@ HRESULT ShellExtension::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKEY) {
 HRESULT ShellExtension::captureSelection() {
   selection.clear();
   const ComPtr<IDataObject> source = dataObject;  // held for the duration of the capture
-  FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-  StorageMedium medium;
-  if (FAILED(medium.fill(source.get(), format)) || medium.get().tymed != TYMED_HGLOBAL) return E_FAIL;
-  std::optional<std::vector<std::wstring>> names = readDroppedNames(medium.get().hGlobal);
+  std::optional<std::vector<std::wstring>> names = readDroppedNamesFrom(source.get());
   if (!names) return E_FAIL;
   selection = std::move(*names);
   return S_OK;

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "menu/Classification.h"
-#include "module/ObjectCount.h"
 #include "support/Handles.h"
+#include "support/ObjectCount.h"
 
 namespace brivane {
 
