@@ -11,10 +11,10 @@
 #include "menu/MenuInsertion.h"
 #include "menu/MenuLabels.h"
 #include "menu/NearSecuredFolders.h"
-#include "menu/PathSet.h"
 #include "menu/RecentList.h"
 #include "menu/Selection.h"
 #include "protocol/Labels.h"
+#include "support/PathSet.h"
 
 namespace brivane {
 namespace {

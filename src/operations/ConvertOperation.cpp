@@ -1,8 +1,8 @@
 #include "operations/ConvertOperation.h"
 
-#include "menu/PathHelpers.h"
 #include "operations/HandOff.h"
 #include "operations/RequestNodes.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {

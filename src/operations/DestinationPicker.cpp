@@ -1,10 +1,10 @@
 #include "operations/DestinationPicker.h"
 
-#include "menu/PathHelpers.h"
 #include "operations/FolderBrowser.h"
 #include "operations/SaveDialog.h"
 #include "protocol/CoreLibrary.h"
 #include "protocol/Labels.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {

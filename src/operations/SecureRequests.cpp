@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include <string_view>
 
-#include "menu/PathHelpers.h"
 #include "operations/RequestNodes.h"
+#include "support/Paths.h"
+#include "support/Text.h"
 
 namespace brivane {
 namespace {
@@ -49,14 +49,6 @@ void addTarget(ProtocolNode& targets, const std::wstring& item, const TargetForm
   nodeAt(target, L"options.no_report");
 }
 
-// The ending compared without regard to case, as secured folders are found by their extension.
-bool endsWithSecuredFolderExtension(const std::wstring& path) {
-  const std::wstring_view extension(kSecuredFolder);
-  const int length = static_cast<int>(extension.size());
-  return path.size() >= extension.size() &&
-         CompareStringOrdinal(path.data() + path.size() - length, length, extension.data(), length, TRUE) == CSTR_EQUAL;
-}
-
 }  // namespace
 
 std::wstring securedItemPath(const CommandContext& context, const std::wstring& item, const std::wstring& extension) {
@@ -68,7 +60,8 @@ std::wstring securedFolderPath(const std::wstring& destination) {
   std::wstring path = first == std::wstring::npos
                           ? std::wstring()
                           : destination.substr(first, destination.find_last_not_of(L' ') - first + 1);
-  if (!endsWithSecuredFolderExtension(path)) path += kSecuredFolder;
+  // Compared without regard to case, as secured folders are found by their extension.
+  if (!endsWithIgnoringCase(path, kSecuredFolder)) path += kSecuredFolder;
   return path;
 }
 

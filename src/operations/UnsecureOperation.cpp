@@ -1,8 +1,8 @@
 #include "operations/UnsecureOperation.h"
 
-#include "menu/PathHelpers.h"
 #include "operations/HandOff.h"
 #include "operations/RequestNodes.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
@@ -22,9 +22,7 @@ void addItem(ProtocolNode& cab, const std::wstring& path, const CommandContext& 
 
 std::wstring unsecureDestination(const std::wstring& path, const std::wstring& destination) {
   if (!isSecuredFolder(path)) return destination;
-  std::wstring base = destination;
-  if (base.empty() || base.back() != L'\\') base += L'\\';
-  return base + fileNameOf(path, true);
+  return withTrailingBackslash(destination) + fileNameOf(path, true);
 }
 
 void buildUnsecureRequest(ProtocolNode& root, const std::vector<std::wstring>& selection,

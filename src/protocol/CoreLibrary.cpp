@@ -3,7 +3,7 @@
 #include <string>
 
 #include "protocol/ActivationContext.h"
-#include "settings/RegistrySettings.h"
+#include "settings/ProductSettings.h"
 
 namespace brivane {
 namespace {

@@ -4,13 +4,13 @@
 #include <optional>
 
 #include "menu/CommandTable.h"
-#include "menu/PathHelpers.h"
 #include "operations/CommandContext.h"
 #include "operations/ConvertOperation.h"
 #include "operations/DestinationPicker.h"
 #include "operations/SecureOperations.h"
 #include "operations/UnsecureOperation.h"
 #include "protocol/CoreLibrary.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
@@ -93,9 +93,7 @@ const RoleOperation kRoleOperations[] = {
 };
 
 std::wstring firstItemFolder(const std::vector<std::wstring>& selection) {
-  std::wstring folder = parentFolderOf(selection.front());
-  if (folder.empty() || folder.back() != L'\\') folder += L'\\';
-  return folder;
+  return withTrailingBackslash(parentFolderOf(selection.front()));
 }
 
 // The operations' statuses are not looked at: a failed operation shows nothing.

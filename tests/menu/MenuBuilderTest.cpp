@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "menu/MenuBuilderFixture.h"
-#include "menu/PathHelpers.h"
-#include "settings/RegistrySettings.h"
+#include "settings/RegistryHelpers.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
