@@ -23,10 +23,8 @@ void buildConvertRequest(ProtocolNode& root, const std::vector<std::wstring>& se
 }
 
 Status convertToExecutable(const std::vector<std::wstring>& selection, const CommandContext& context) {
-  if (selection.empty()) return STATUS_NOTHING_TO_DO;
-  ProtocolNode request;
-  buildConvertRequest(request, selection, context);
-  return handOffRequest(request);
+  return handOffRequestFor(selection,
+                           [&](ProtocolNode& request) { buildConvertRequest(request, selection, context); });
 }
 
 }  // namespace brivane

@@ -33,10 +33,8 @@ void buildUnsecureRequest(ProtocolNode& root, const std::vector<std::wstring>& s
 }
 
 Status unsecureItems(const std::vector<std::wstring>& selection, const CommandContext& context) {
-  if (selection.empty()) return STATUS_NOTHING_TO_DO;
-  ProtocolNode request;
-  buildUnsecureRequest(request, selection, context);
-  return handOffRequest(request);
+  return handOffRequestFor(selection,
+                           [&](ProtocolNode& request) { buildUnsecureRequest(request, selection, context); });
 }
 
 }  // namespace brivane
