@@ -18,7 +18,7 @@ HRESULT identifiersUsed(std::uint16_t count) { return MAKE_HRESULT(SEVERITY_SUCC
 
 // Never a failure code: a menu that cannot be built is simply not there.
 HRESULT ShellExtension::QueryContextMenu(HMENU menu, UINT position, UINT firstId, UINT lastId, UINT flags) {
-  commandCount = 0;
+  builtMenu = {};
   if (flags == 0) return identifiersUsed(0);
   const HRESULT result =
       guardedCall([&] { return identifiersUsed(insertEntries(menu, position, firstId, lastId, flags)); });
@@ -30,9 +30,12 @@ std::uint16_t ShellExtension::insertEntries(HMENU menu, UINT position, UINT firs
   return withCoreLibrary(std::uint16_t{0}, [&]() -> std::uint16_t {
     filterSelection(selection);
     if (selection.empty()) return 0;
-    commandCount = buildMenu(menu, position, firstId, lastId, flags, menuBitmaps[0].get(), menuBitmaps[1].get(),
-                             menuBitmaps[2].get(), selection, classification);
-    return commandCount;
+    BuiltMenu built;
+    built.table = buildMenu(menu, position, firstId, lastId, flags, menuBitmaps[0].get(), menuBitmaps[1].get(),
+                            menuBitmaps[2].get(), selection, built.classification);
+    if (!built.table) return 0;
+    builtMenu = std::move(built);
+    return static_cast<std::uint16_t>(builtMenu.table->count());
   });
 }
 
@@ -42,9 +45,8 @@ HRESULT ShellExtension::InvokeCommand(CMINVOKECOMMANDINFO* info) {
   if (!info) return E_INVALIDARG;
   if (!IS_INTRESOURCE(info->lpVerb)) return kTextVerbRefused;
   const UINT offset = LOWORD(reinterpret_cast<UINT_PTR>(info->lpVerb));
-  if (offset >= commandCount) return E_INVALIDARG;
   return guardedCall([&] {
-    const HRESULT result = dispatchCommand(offset, classification, selection);
+    const HRESULT result = dispatchCommand(offset, builtMenu, selection);
     return result == E_INVALIDARG ? result : S_OK;
   });
 }

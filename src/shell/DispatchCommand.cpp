@@ -108,13 +108,12 @@ void runCommand(CommandRun& run) {
 
 }  // namespace
 
-HRESULT dispatchCommand(std::size_t offset, const Classification& classification,
-                        const std::vector<std::wstring>& selection) {
-  const std::optional<CommandEntry> entry = commandTableFor(classification).commandAt(offset);
+HRESULT dispatchCommand(std::size_t offset, const BuiltMenu& menu, const std::vector<std::wstring>& selection) {
+  const std::optional<CommandEntry> entry = menu.table ? menu.table->commandAt(offset) : std::nullopt;
   if (!entry || selection.empty()) return E_INVALIDARG;
   return withCoreLibrary(E_FAIL, [&] {
     const std::uint16_t keep = entry->keepOriginal ? CommandOption::KeepOriginal : 0;
-    CommandRun run{*entry, classification, selection, {firstItemFolder(selection), keep}};
+    CommandRun run{*entry, menu.classification, selection, {firstItemFolder(selection), keep}};
     runCommand(run);
     return S_OK;
   });

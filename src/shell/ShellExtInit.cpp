@@ -6,7 +6,7 @@ namespace brivane {
 
 // The folder and the program key are not needed: the selection says everything.
 HRESULT ShellExtension::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKEY) {
-  commandCount = 0;  // a menu built for an earlier selection offers nothing for this one
+  builtMenu = {};  // a menu built for an earlier selection offers nothing for this one
   dataObject.reset();
   if (!data) return E_FAIL;
   dataObject = ComPtr<IDataObject>(data);
