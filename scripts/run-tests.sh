@@ -36,4 +36,5 @@ else
   unset DISPLAY
 fi
 
-ctest --test-dir "$build" --output-on-failure "$@"
+# One test per core at a time; tests that share state of the prefix take turns (their RESOURCE_LOCK).
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" "$@"

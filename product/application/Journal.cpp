@@ -5,7 +5,7 @@
 #include <climits>
 
 #include "protocol/ProtocolText.h"
-#include "settings/RegistrySettings.h"
+#include "settings/RegistryHelpers.h"
 #include "support/Handles.h"
 
 namespace brivane::application {

@@ -37,11 +37,6 @@ CommandEntry CommandTable::submenuEntryAt(std::size_t position, bool inCopyMenu)
   return entry;
 }
 
-CommandTable commandTableFor(const Classification& classification) {
-  return CommandTable(classification.menuKind == Secured, classification.nearNames.size(),
-                      classification.recentPaths.size());
-}
-
 std::optional<CommandTable> fittedCommandTable(bool secured, std::size_t nearCount, std::size_t recentCount,
                                                std::size_t available) {
   const CommandTable empty(secured, 0, 0);

@@ -2,7 +2,6 @@
 #include <cstddef>
 #include <optional>
 
-#include "menu/Classification.h"
 
 namespace brivane {
 
@@ -50,10 +49,6 @@ class CommandTable {
   std::size_t nearCount_;
   std::size_t recentCount_;
 };
-
-// The table of the menu last built for this classification: secured when menuKind is Secured, one entry
-// per nearNames and recentPaths entry. The dispatcher reads it before it changes menuKind.
-CommandTable commandTableFor(const Classification& classification);
 
 // The largest table within `available` identifiers: recent folders are left out first, then nearby
 // ones, alike in both submenus. None when not even the main entries and both browse entries fit.

@@ -7,14 +7,14 @@
 #include <optional>
 
 #include "menu/CommandTable.h"
-#include "menu/Labels.h"
 #include "menu/MenuEntries.h"
 #include "menu/MenuInsertion.h"
 #include "menu/MenuLabels.h"
 #include "menu/NearSecuredFolders.h"
-#include "menu/PathSet.h"
 #include "menu/RecentList.h"
 #include "menu/Selection.h"
+#include "protocol/Labels.h"
+#include "support/PathSet.h"
 
 namespace brivane {
 namespace {
@@ -87,24 +87,24 @@ bool insertMenu(HMENU menu, UINT position, UINT firstId, const CommandTable& tab
 
 }  // namespace
 
-std::uint16_t buildMenu(HMENU menu, UINT position, UINT firstId, UINT lastId, UINT flags, HBITMAP fileBitmap,
-                        HBITMAP folderBitmap, HBITMAP convertBitmap, const std::vector<std::wstring>& selection,
-                        Classification& classification) {
-  if (!flagsAskForEntries(flags) || selection.empty()) return 0;
+std::optional<CommandTable> buildMenu(HMENU menu, UINT position, UINT firstId, UINT lastId, UINT flags,
+                                      HBITMAP fileBitmap, HBITMAP folderBitmap, HBITMAP convertBitmap,
+                                      const std::vector<std::wstring>& selection, Classification& classification) {
+  if (!flagsAskForEntries(flags) || selection.empty()) return std::nullopt;
   const SelectionSummary summary = classifySelection(selection, classification);
   const std::optional<MenuLabelSets> sets = fetchMenuLabelSets(summary.allSecured);
-  if (!sets) return 0;
+  if (!sets) return std::nullopt;
   const std::optional<MenuKind> kind = chooseMenuKind(classification, summary);
   const MenuLabelRow* row = kind ? findMenuLabelRow(*kind, classification, summary) : nullptr;
   // The history key is set up on first use even when nothing of the selection is found.
   gatherSendTargets(selection, classification);
-  if (!row) return 0;
+  if (!row) return std::nullopt;
   classification.menuKind = *kind;
   const MenuTexts texts = menuTextsOf(*row, *sets, selection, summary);
   const std::optional<CommandTable> table = fitSendTargets(classification, identifiersGranted(firstId, lastId));
   const MenuPictures pictures{row->bitmap == MenuBitmap::File ? fileBitmap : folderBitmap, folderBitmap, convertBitmap};
-  if (!table || !insertMenu(menu, position, firstId, *table, texts, pictures, classification)) return 0;
-  return static_cast<std::uint16_t>(table->count());
+  if (!table || !insertMenu(menu, position, firstId, *table, texts, pictures, classification)) return std::nullopt;
+  return table;
 }
 
 }  // namespace brivane

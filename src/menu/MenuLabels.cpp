@@ -1,7 +1,7 @@
 #include "menu/MenuLabels.h"
 
-#include "menu/PathHelpers.h"
 #include "menu/ShortenText.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "menu/Classification.h"
-#include "menu/LabelsCatalogue.h"
 #include "menu/Selection.h"
+#include "protocol/Labels.h"
 
 namespace brivane {
 

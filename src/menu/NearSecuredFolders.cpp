@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "menu/PathHelpers.h"
 #include "support/Handles.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "menu/PathSet.h"
+#include "support/PathSet.h"
 
 namespace brivane {
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shlwapi.h>
 
-#include "settings/RegistrySettings.h"
+#include "settings/RegistryHelpers.h"
 #include "support/Handles.h"
 
 namespace brivane {

@@ -1,9 +1,14 @@
 #include "menu/Selection.h"
 
+#include <windows.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
 #include <algorithm>
 
 #include "menu/ItemKind.h"
-#include "menu/PathHelpers.h"
+#include "support/Paths.h"
+#include "support/Text.h"
 
 namespace brivane {
 namespace {
@@ -67,6 +72,53 @@ SelectionSummary classifySelection(const std::vector<std::wstring>& selection, C
 std::optional<MenuKind> chooseMenuKind(const Classification& classification, const SelectionSummary& summary) {
   const std::optional<MenuKind> kind = kMenuKinds[countOf(classification.files)][countOf(classification.folders)];
   return kind && summary.allSecured ? std::optional<MenuKind>(Secured) : kind;
+}
+
+namespace {
+
+// The user's Start Menu folder, lower-cased; empty when the shell cannot name it.
+std::wstring startMenuFolder() {
+  wchar_t folder[MAX_PATH] = {};
+  if (!SHGetSpecialFolderPathW(GetActiveWindow(), folder, CSIDL_STARTMENU, FALSE)) return {};
+  return lowerCased(folder);
+}
+
+bool exists(const std::wstring& path) {
+  return path.find(L'\0') == std::wstring::npos && PathFileExistsW(path.c_str());
+}
+
+// An unknown Start Menu folder is no reason to drop anything.
+bool isInStartMenu(const std::wstring& path, const std::wstring& startMenu) {
+  return !startMenu.empty() && lowerCased(path).find(startMenu) != std::wstring::npos;
+}
+
+}  // namespace
+
+void filterSelection(std::vector<std::wstring>& selection) {
+  const std::wstring startMenu = startMenuFolder();
+  const auto kept = std::remove_if(selection.begin(), selection.end(), [&startMenu](const std::wstring& path) {
+    return !exists(path) || isInStartMenu(path, startMenu);
+  });
+  selection.erase(kept, selection.end());
+}
+
+namespace {
+
+// Menus read a single "&" as the mark of an access key.
+std::wstring withDoubledAmpersands(const std::wstring& text) {
+  std::wstring doubled;
+  doubled.reserve(text.size());
+  for (wchar_t character : text) {
+    doubled += character;
+    if (character == L'&') doubled += L'&';
+  }
+  return doubled;
+}
+
+}  // namespace
+
+std::wstring displayName(const std::vector<std::wstring>& selection) {
+  return selection.empty() ? std::wstring() : withDoubledAmpersands(fileNameOf(selection.front(), false));
 }
 
 }  // namespace brivane

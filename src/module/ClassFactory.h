@@ -5,7 +5,8 @@
 #include <atomic>
 #include <cstdint>
 
-#include "module/ObjectCount.h"
+#include "support/Handles.h"
+#include "support/ObjectCount.h"
 
 namespace brivane {
 
@@ -33,10 +34,8 @@ class ClassFactory final : public IClassFactory {
 // the interface is freed at once: nobody else could ever release it.
 template <typename Object>
 HRESULT handOutNewObject(Object* object, REFIID id, void** out) {
-  object->AddRef();
-  const HRESULT result = object->QueryInterface(id, out);
-  object->Release();
-  return result;
+  const ComPtr<Object> held(object);
+  return object->QueryInterface(id, out);
 }
 
 }  // namespace brivane

@@ -5,9 +5,9 @@
 
 #include "module/ClassFactory.h"
 #include "module/ClassId.h"
-#include "module/ObjectCount.h"
 #include "module/Registration.h"
-#include "shell/GuardedCall.h"
+#include "support/GuardedCall.h"
+#include "support/ObjectCount.h"
 
 STDAPI DllCanUnloadNow() { return brivane::objectCount.load() == 0 ? S_OK : S_FALSE; }
 

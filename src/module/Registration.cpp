@@ -5,6 +5,7 @@
 #include "module/RegistrationInputs.h"
 #include "module/RegistrationTables.h"
 #include "support/Handles.h"
+#include "support/ModuleInstance.h"
 
 namespace brivane {
 namespace {
@@ -45,7 +46,7 @@ bool removeRow(const RemovalRow& row, const std::wstring& classId) {
 
 HRESULT registerServer() {
   const std::optional<std::wstring> classId = classIdString();
-  const std::optional<std::wstring> path = modulePath();
+  const std::optional<std::wstring> path = modulePath(moduleInstance());
   if (!classId || !path) return SELFREG_E_CLASS;
   const bool nt = isNtPlatform();
   for (const RegistrationRow& row : registrationRows()) {

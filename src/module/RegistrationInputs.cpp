@@ -4,31 +4,14 @@
 #include <objbase.h>
 
 #include "module/ClassId.h"
-#include "support/ModuleInstance.h"
+#include "support/Handles.h"
 
 namespace brivane {
 
 std::optional<std::wstring> classIdString() {
-  LPOLESTR text = nullptr;
-  if (FAILED(StringFromIID(kShellExtensionClassId, &text))) return std::nullopt;
-  std::wstring result(text);
-  CoTaskMemFree(text);
-  return result;
-}
-
-// A path that fills the buffer may have been cut, so the buffer grows until the path fits.
-std::optional<std::wstring> modulePath() {
-  constexpr DWORD kLongestPath = 32768;
-  for (DWORD capacity = MAX_PATH; capacity <= kLongestPath; capacity *= 2) {
-    std::wstring path(capacity, L'\0');
-    const DWORD length = GetModuleFileNameW(moduleInstance(), path.data(), capacity);
-    if (length == 0) return std::nullopt;
-    if (length < capacity) {
-      path.resize(length);
-      return path;
-    }
-  }
-  return std::nullopt;
+  UniqueTaskString text;
+  if (FAILED(StringFromIID(kShellExtensionClassId, text.out()))) return std::nullopt;
+  return std::wstring(text.get());
 }
 
 bool isNtPlatform() {

@@ -3,13 +3,12 @@
 #include <windows.h>
 
 #include "support/Handles.h"
+#include "support/Paths.h"
 
 namespace brivane {
 
 std::wstring applicationPath(const std::wstring& moduleFolder) {
-  std::wstring path = moduleFolder;
-  if (path.empty() || path.back() != L'\\') path += L'\\';
-  return path + kApplicationFileName;
+  return withTrailingBackslash(moduleFolder) + kApplicationFileName;
 }
 
 std::wstring applicationCommandLine(const std::wstring& executable, const std::wstring& parameters) {

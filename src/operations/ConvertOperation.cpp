@@ -1,8 +1,8 @@
 #include "operations/ConvertOperation.h"
 
-#include "menu/PathHelpers.h"
 #include "operations/HandOff.h"
 #include "operations/RequestNodes.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
@@ -16,17 +16,15 @@ void buildConvertRequest(ProtocolNode& root, const std::vector<std::wstring>& se
   root.setName(L"convert_qelx_to_exe");
   ProtocolNode& targets = nodeAt(root, L"convert_qelf_to_exe.targets");
   for (const std::wstring& path : selection)
-    if (isSecuredItem(path)) setText(appendChild(targets, L"target"), L"source", path);
+    if (isSecuredItem(path)) appendSource(targets, path);
   setText(root, L"convert_qelf_to_exe.destination", context.destination);
   if (hasOption(context, CommandOption::KeepOriginal)) nodeAt(root, L"convert_qelf_to_exe.options.keep_original");
   nodeAt(root, L"convert_qelf_to_exe.options.no_report");
 }
 
 Status convertToExecutable(const std::vector<std::wstring>& selection, const CommandContext& context) {
-  if (selection.empty()) return STATUS_NOTHING_TO_DO;
-  ProtocolNode request;
-  buildConvertRequest(request, selection, context);
-  return handOffRequest(request);
+  return handOffRequestFor(selection,
+                           [&](ProtocolNode& request) { buildConvertRequest(request, selection, context); });
 }
 
 }  // namespace brivane

@@ -1,11 +1,10 @@
 #include "operations/DestinationPicker.h"
 
-#include "menu/Labels.h"
-#include "menu/LabelsQuery.h"
-#include "menu/PathHelpers.h"
 #include "operations/FolderBrowser.h"
 #include "operations/SaveDialog.h"
 #include "protocol/CoreLibrary.h"
+#include "protocol/Labels.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
@@ -71,12 +70,11 @@ const PickModeRow* pickModeRow(PickMode mode) {
 Status pickDestination(std::wstring& destination, PickMode mode) {
   const PickModeRow* row = pickModeRow(mode);
   if (!row) return STATUS_FOLDER_NOT_CHOSEN;
-  CoreLibrary library;
-  CoreEntryPoint entryPoint = nullptr;
-  if (Status status = openCoreLibrary(library, entryPoint); status < 0) return status;
-  std::wstring title;
-  if (Status status = queryLabel(entryPoint, row->titleKey, title); status < 0) return status;
-  return row->pick(entryPoint, title, destination);
+  return withCoreLibrary(STATUS_CORE_UNAVAILABLE, [&](CoreEntryPoint entryPoint) {
+    std::wstring title;
+    if (Status status = queryLabel(entryPoint, row->titleKey, title); status < 0) return status;
+    return row->pick(entryPoint, title, destination);
+  });
 }
 
 std::vector<const wchar_t*> pickerLabelKeys() {

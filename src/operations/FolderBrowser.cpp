@@ -30,30 +30,7 @@ const ControlText kControlTexts[] = {
     {kInstructionControl, &FolderBrowser::instruction},
 };
 
-// An item identifier list from the shell's allocator, given back to it at the end of the scope.
-class AllocatedItemList {
- public:
-  explicit AllocatedItemList(IMalloc* allocator) : allocator_(allocator) {}
-  ~AllocatedItemList() {
-    if (list_) allocator_->Free(list_);
-  }
-  AllocatedItemList(const AllocatedItemList&) = delete;
-  AllocatedItemList& operator=(const AllocatedItemList&) = delete;
-
-  LPITEMIDLIST get() const { return list_; }
-  // For a call that hands out a list: frees what was held; whatever the call returns is freed later,
-  // also when the call failed.
-  LPITEMIDLIST* out() {
-    if (list_) allocator_->Free(std::exchange(list_, nullptr));
-    return &list_;
-  }
-
- private:
-  IMalloc* allocator_;
-  LPITEMIDLIST list_ = nullptr;
-};
-
-bool parseFolder(const std::wstring& folder, AllocatedItemList& item) {
+bool parseFolder(const std::wstring& folder, UniqueItemIdList& item) {
   ComPtr<IShellFolder> desktop;
   if (FAILED(SHGetDesktopFolder(desktop.out()))) return false;
   std::wstring name = folder;  // the parser takes a writable text
@@ -88,9 +65,7 @@ std::wstring fileSystemPath(LPCITEMIDLIST item) {
 }  // namespace
 
 Status FolderBrowser::browse(HWND owner) {
-  ComPtr<IMalloc> allocator;
-  if (FAILED(SHGetMalloc(allocator.out()))) return STATUS_FOLDER_NOT_CHOSEN;
-  AllocatedItemList root(allocator.get());
+  UniqueItemIdList root;
   if (!rootFolder.empty() && !parseFolder(rootFolder, root)) return STATUS_FOLDER_NOT_CHOSEN;
 
   wchar_t displayName[MAX_PATH] = {};
@@ -101,9 +76,8 @@ Status FolderBrowser::browse(HWND owner) {
   info.ulFlags = kBrowseFlags;
   info.lpfn = onNotification;
   info.lParam = reinterpret_cast<LPARAM>(this);
-  AllocatedItemList chosen(allocator.get());
-  *chosen.out() = SHBrowseForFolderW(&info);
-  if (!chosen.get()) return STATUS_FOLDER_NOT_CHOSEN;
+  const UniqueItemIdList chosen(SHBrowseForFolderW(&info));
+  if (!chosen) return STATUS_FOLDER_NOT_CHOSEN;
 
   resultPath = displayName;
   imageIndex = info.iImage;

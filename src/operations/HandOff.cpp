@@ -6,7 +6,7 @@
 #include "operations/HandOffFile.h"
 #include "operations/RandomBytes.h"
 #include "protocol/ProtocolText.h"
-#include "settings/RegistrySettings.h"
+#include "settings/ProductSettings.h"
 
 namespace brivane {
 namespace {

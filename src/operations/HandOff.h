@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "protocol/ProtocolNode.h"
 #include "protocol/Status.h"
@@ -21,5 +22,15 @@ std::string renderRequest(ProtocolNode& request);
 // STATUS_OK also when the file could not be written (nothing is started then), and
 // STATUS_PRODUCT_SETTINGS_MISSING when a folder setting is absent or empty.
 Status handOffRequest(ProtocolNode& request);
+
+// The request that `build` makes in a fresh tree for `items`, handed off as above. STATUS_NOTHING_TO_DO,
+// with nothing built or written, when there are no items.
+template <typename Build>
+Status handOffRequestFor(const std::vector<std::wstring>& items, Build&& build) {
+  if (items.empty()) return STATUS_NOTHING_TO_DO;
+  ProtocolNode request;
+  build(request);
+  return handOffRequest(request);
+}
 
 }  // namespace brivane

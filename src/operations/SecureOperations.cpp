@@ -6,17 +6,15 @@
 namespace brivane {
 
 Status secureFiles(const Classification& classification, const CommandContext& context) {
-  if (classification.files.empty()) return STATUS_NOTHING_TO_DO;
-  ProtocolNode request;
-  buildSecureFilesRequest(request, classification.files, context);
-  return handOffRequest(request);
+  return handOffRequestFor(classification.files, [&](ProtocolNode& request) {
+    buildSecureFilesRequest(request, classification.files, context);
+  });
 }
 
 Status secureFolders(const Classification& classification, const CommandContext& context) {
-  if (classification.folders.empty()) return STATUS_NOTHING_TO_DO;
-  ProtocolNode request;
-  buildSecureFoldersRequest(request, classification.folders, context);
-  return handOffRequest(request);
+  return handOffRequestFor(classification.folders, [&](ProtocolNode& request) {
+    buildSecureFoldersRequest(request, classification.folders, context);
+  });
 }
 
 Status secureMixed(const Classification& classification, const CommandContext& context) {
@@ -26,10 +24,7 @@ Status secureMixed(const Classification& classification, const CommandContext& c
 }
 
 Status sendToSecuredFolder(const std::vector<std::wstring>& paths, const CommandContext& context) {
-  if (paths.empty()) return STATUS_NOTHING_TO_DO;
-  ProtocolNode request;
-  buildSendRequest(request, paths, context);
-  return handOffRequest(request);
+  return handOffRequestFor(paths, [&](ProtocolNode& request) { buildSendRequest(request, paths, context); });
 }
 
 }  // namespace brivane

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include <string_view>
 
-#include "menu/PathHelpers.h"
 #include "operations/RequestNodes.h"
+#include "support/Paths.h"
+#include "support/Text.h"
 
 namespace brivane {
 namespace {
@@ -25,45 +25,28 @@ void addKeepOriginal(ProtocolNode& target, const CommandContext& context) {
   if (hasOption(context, CommandOption::KeepOriginal)) nodeAt(target, L"options.keep_original");
 }
 
-void addFileTarget(ProtocolNode& targets, const std::wstring& file, const CommandContext& context) {
+// How the target of one item is written: files and folders differ in their extension and the folder
+// mark; the targets of a mixed request put their options first and carry no "no_report" of their own.
+struct TargetForm {
+  const wchar_t* extension;
+  bool virtualFolder;
+  bool mixed;
+};
+
+constexpr TargetForm kFileTarget{kSecuredFile, false, false};
+constexpr TargetForm kFolderTarget{kSecuredFolder, true, false};
+constexpr TargetForm kMixedFileTarget{kSecuredFile, false, true};
+constexpr TargetForm kMixedFolderTarget{kSecuredFolder, true, true};
+
+void addTarget(ProtocolNode& targets, const std::wstring& item, const TargetForm& form, const CommandContext& context) {
   ProtocolNode& target = appendChild(targets, L"target");
-  appendSource(nodeAt(target, L"targets"), file);
-  setText(target, L"destination", securedItemPath(context, file, kSecuredFile));
+  if (form.virtualFolder) nodeAt(target, L"is_virtual_folder");
+  if (form.mixed) addKeepOriginal(target, context);
+  appendSource(nodeAt(target, L"targets"), item);
+  setText(target, L"destination", securedItemPath(context, item, form.extension));
+  if (form.mixed) return;
   addKeepOriginal(target, context);
   nodeAt(target, L"options.no_report");
-}
-
-void addFolderTarget(ProtocolNode& targets, const std::wstring& folder, const CommandContext& context) {
-  ProtocolNode& target = appendChild(targets, L"target");
-  nodeAt(target, L"is_virtual_folder");
-  appendSource(nodeAt(target, L"targets"), folder);
-  setText(target, L"destination", securedItemPath(context, folder, kSecuredFolder));
-  addKeepOriginal(target, context);
-  nodeAt(target, L"options.no_report");
-}
-
-// Targets of a mixed request carry no "no_report" of their own, and their options come first.
-void addMixedFileTarget(ProtocolNode& targets, const std::wstring& file, const CommandContext& context) {
-  ProtocolNode& target = appendChild(targets, L"target");
-  addKeepOriginal(target, context);
-  appendSource(nodeAt(target, L"targets"), file);
-  setText(target, L"destination", securedItemPath(context, file, kSecuredFile));
-}
-
-void addMixedFolderTarget(ProtocolNode& targets, const std::wstring& folder, const CommandContext& context) {
-  ProtocolNode& target = appendChild(targets, L"target");
-  nodeAt(target, L"is_virtual_folder");
-  addKeepOriginal(target, context);
-  appendSource(nodeAt(target, L"targets"), folder);
-  setText(target, L"destination", securedItemPath(context, folder, kSecuredFolder));
-}
-
-// The ending compared without regard to case, as secured folders are found by their extension.
-bool endsWithSecuredFolderExtension(const std::wstring& path) {
-  const std::wstring_view extension(kSecuredFolder);
-  const int length = static_cast<int>(extension.size());
-  return path.size() >= extension.size() &&
-         CompareStringOrdinal(path.data() + path.size() - length, length, extension.data(), length, TRUE) == CSTR_EQUAL;
 }
 
 }  // namespace
@@ -77,31 +60,32 @@ std::wstring securedFolderPath(const std::wstring& destination) {
   std::wstring path = first == std::wstring::npos
                           ? std::wstring()
                           : destination.substr(first, destination.find_last_not_of(L' ') - first + 1);
-  if (!endsWithSecuredFolderExtension(path)) path += kSecuredFolder;
+  // Compared without regard to case, as secured folders are found by their extension.
+  if (!endsWithIgnoringCase(path, kSecuredFolder)) path += kSecuredFolder;
   return path;
 }
 
 void buildSecureFilesRequest(ProtocolNode& root, const std::vector<std::wstring>& files, const CommandContext& context) {
   ProtocolNode& targets = requestTargets(root, L"secure_file");
-  for (const std::wstring& file : files) addFileTarget(targets, file, context);
+  for (const std::wstring& file : files) addTarget(targets, file, kFileTarget, context);
 }
 
 void buildSecureFoldersRequest(ProtocolNode& root, const std::vector<std::wstring>& folders,
                                const CommandContext& context) {
   ProtocolNode& targets = requestTargets(root, L"secure_folder");
-  for (const std::wstring& folder : folders) addFolderTarget(targets, folder, context);
+  for (const std::wstring& folder : folders) addTarget(targets, folder, kFolderTarget, context);
 }
 
 void buildSecureMixedRequest(ProtocolNode& root, const std::vector<std::wstring>& files,
                              const std::vector<std::wstring>& folders, const CommandContext& context) {
   ProtocolNode& targets = requestTargets(root, L"secure_folder");
-  for (const std::wstring& file : files) addMixedFileTarget(targets, file, context);
-  for (const std::wstring& folder : folders) addMixedFolderTarget(targets, folder, context);
+  for (const std::wstring& file : files) addTarget(targets, file, kMixedFileTarget, context);
+  for (const std::wstring& folder : folders) addTarget(targets, folder, kMixedFolderTarget, context);
 }
 
 void buildSendRequest(ProtocolNode& root, const std::vector<std::wstring>& sources, const CommandContext& context) {
   ProtocolNode& target = appendChild(requestTargets(root, L"secure_folder"), L"target");
-  if (hasOption(context, CommandOption::KeepOriginal)) nodeAt(target, L"options.keep_original");
+  addKeepOriginal(target, context);
   if (hasOption(context, CommandOption::AppendDestination)) nodeAt(target, L"options.append_destination");
   setText(target, L"destination", securedFolderPath(context.destination));
   ProtocolNode& inner = nodeAt(target, L"targets");

@@ -1,8 +1,8 @@
 #include "operations/UnsecureOperation.h"
 
-#include "menu/PathHelpers.h"
 #include "operations/HandOff.h"
 #include "operations/RequestNodes.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
@@ -22,9 +22,7 @@ void addItem(ProtocolNode& cab, const std::wstring& path, const CommandContext& 
 
 std::wstring unsecureDestination(const std::wstring& path, const std::wstring& destination) {
   if (!isSecuredFolder(path)) return destination;
-  std::wstring base = destination;
-  if (base.empty() || base.back() != L'\\') base += L'\\';
-  return base + fileNameOf(path, true);
+  return withTrailingBackslash(destination) + fileNameOf(path, true);
 }
 
 void buildUnsecureRequest(ProtocolNode& root, const std::vector<std::wstring>& selection,
@@ -35,10 +33,8 @@ void buildUnsecureRequest(ProtocolNode& root, const std::vector<std::wstring>& s
 }
 
 Status unsecureItems(const std::vector<std::wstring>& selection, const CommandContext& context) {
-  if (selection.empty()) return STATUS_NOTHING_TO_DO;
-  ProtocolNode request;
-  buildUnsecureRequest(request, selection, context);
-  return handOffRequest(request);
+  return handOffRequestFor(selection,
+                           [&](ProtocolNode& request) { buildUnsecureRequest(request, selection, context); });
 }
 
 }  // namespace brivane

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "support/Handles.h"
+
 namespace brivane {
 
 // An activation context made from a manifest resource of a module, if the module has one. Calls run
@@ -10,15 +12,14 @@ namespace brivane {
 class ActivationContext {
  public:
   ActivationContext(HMODULE module, WORD manifestResource);
-  ~ActivationContext();
   ActivationContext(const ActivationContext&) = delete;
   ActivationContext& operator=(const ActivationContext&) = delete;
 
-  bool created() const { return context_ != INVALID_HANDLE_VALUE; }
+  bool created() const { return static_cast<bool>(context_); }
 
   template <typename Call>
   decltype(auto) run(Call&& call) const {
-    Activation activation(context_);
+    Activation activation(context_.get());
     return std::forward<Call>(call)();
   }
 
@@ -36,7 +37,7 @@ class ActivationContext {
     bool active_ = false;
   };
 
-  HANDLE context_ = INVALID_HANDLE_VALUE;
+  UniqueActivationContext context_;
 };
 
 // The context of this module's isolation manifest (resource 3), made on first use. The module ships its

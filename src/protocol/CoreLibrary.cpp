@@ -1,10 +1,9 @@
 #include "protocol/CoreLibrary.h"
 
 #include <string>
-#include <utility>
 
 #include "protocol/ActivationContext.h"
-#include "settings/RegistrySettings.h"
+#include "settings/ProductSettings.h"
 
 namespace brivane {
 namespace {
@@ -17,18 +16,18 @@ void CoreLibrary::load() {
   free();
   std::wstring path;
   if (!coreLibraryPath(kProductKeyName, path)) return;
-  module_ = runInModuleContext([&path] { return LoadLibraryW(path.c_str()); });
+  module_.reset(runInModuleContext([&path] { return LoadLibraryW(path.c_str()); }));
 }
 
 BOOL CoreLibrary::free() {
   if (!module_) return 0;
-  return FreeLibrary(std::exchange(module_, nullptr));
+  return FreeLibrary(module_.release());
 }
 
 CoreEntryPoint CoreLibrary::entryPoint() const {
   if (!module_) return nullptr;
   // Through the generic function type, which converts to any other without a warning.
-  auto generic = reinterpret_cast<void (*)()>(GetProcAddress(module_, kCoreEntryPointName));
+  auto generic = reinterpret_cast<void (*)()>(GetProcAddress(module_.get(), kCoreEntryPointName));
   return reinterpret_cast<CoreEntryPoint>(generic);
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 #include <windows.h>
 
+#include <type_traits>
+
 #include "protocol/ProtocolNode.h"
 #include "protocol/Status.h"
+#include "support/Handles.h"
 
 namespace brivane {
 
@@ -17,7 +20,6 @@ inline constexpr char kCoreEntryPointName[] = "QLSDK_ProcessProtocol_ByTag";
 class CoreLibrary {
  public:
   CoreLibrary() = default;
-  ~CoreLibrary() { free(); }
   CoreLibrary(const CoreLibrary&) = delete;
   CoreLibrary& operator=(const CoreLibrary&) = delete;
 
@@ -25,16 +27,32 @@ class CoreLibrary {
   void load();
   // The platform's result, or 0 when nothing was loaded.
   BOOL free();
-  bool loaded() const { return module_ != nullptr; }
+  bool loaded() const { return static_cast<bool>(module_); }
   // Null when the library is not loaded or lacks the export.
   CoreEntryPoint entryPoint() const;
 
  private:
-  HMODULE module_ = nullptr;
+  UniqueModule module_;
 };
 
 // Loads the library and resolves its entry point; on failure the library is freed again and the result
 // is STATUS_CORE_UNAVAILABLE.
 Status openCoreLibrary(CoreLibrary& library, CoreEntryPoint& entryPoint);
+
+// Runs `use` while the core library is loaded and returns its result; the library is freed afterwards,
+// so trees given to it must be gone when `use` returns. A `use` without parameters only needs the
+// library present (the test before a menu, a command or a drop); one taking the entry point needs that
+// too. Without what it needs `use` does not run and the result is `unavailable`.
+template <typename Result, typename Use>
+Result withCoreLibrary(Result unavailable, Use&& use) {
+  CoreLibrary library;
+  if constexpr (std::is_invocable_v<Use>) {
+    library.load();
+    return library.loaded() ? use() : unavailable;
+  } else {
+    CoreEntryPoint entryPoint = nullptr;
+    return openCoreLibrary(library, entryPoint) < 0 ? unavailable : use(entryPoint);
+  }
+}
 
 }  // namespace brivane

@@ -1,6 +1,12 @@
 #include "protocol/ProtocolNode.h"
 
+#include <algorithm>
+#include <cstring>
+#include <cwchar>
+
+#include "protocol/ByteStream.h"
 #include "protocol/NameHash.h"
+#include "support/Handles.h"
 
 namespace brivane {
 
@@ -84,5 +90,197 @@ std::uint32_t ProtocolNode::nameHash() const { return nameHash_; }
 std::uint32_t ProtocolNode::dataLength() const { return dataLength_; }
 ProtocolNode* ProtocolNode::parent() const { return parent_; }
 std::size_t ProtocolNode::childCount() const { return children_.size(); }
+
+void ProtocolNode::setString(const std::wstring& text) {
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  ValueBytes value(bytes);
+  std::memcpy(value.data(), text.c_str(), bytes);
+  adopt(ValueKind::String, std::move(value), static_cast<std::uint32_t>(bytes));
+}
+
+void ProtocolNode::setBinary(const void* bytes, std::uint32_t count) {
+  storeCopy(bytes != nullptr ? ValueKind::Binary : ValueKind::None, bytes, count);
+}
+
+void ProtocolNode::setValue(ValueKind kind, const void* bytes, std::uint32_t count) {
+  if (kind == ValueKind::Borrowed) {
+    releaseValue();
+    kind_ = ValueKind::Borrowed;
+    data_ = static_cast<std::uint8_t*>(const_cast<void*>(bytes));
+    dataLength_ = bytes != nullptr ? count : 0;
+    flags_ |= NodeFlag::Changed;
+    return;
+  }
+  storeCopy(kind == ValueKind::EmbeddedTree ? ValueKind::SerializedTree : kind, bytes, count);
+}
+
+void ProtocolNode::setEmbeddedTree(ProtocolNode* tree) {
+  if (tree != nullptr && tree->parent_ != nullptr) {
+    tree->parent_->children_.remove(tree);
+    tree->parent_ = nullptr;
+  }
+  releaseValue();
+  kind_ = tree != nullptr ? ValueKind::EmbeddedTree : ValueKind::None;
+  data_ = reinterpret_cast<std::uint8_t*>(tree);
+  flags_ |= NodeFlag::Changed;
+}
+
+// Copies first and releases the old value afterwards, so a node may be given its own bytes.
+void ProtocolNode::storeCopy(ValueKind kind, const void* bytes, std::uint32_t count) {
+  ValueBytes value(count);
+  if (count != 0) {
+    if (bytes != nullptr) {
+      std::memcpy(value.data(), bytes, count);
+    } else {
+      std::memset(value.data(), 0, count);
+    }
+  }
+  adopt(kind, std::move(value), count);
+}
+
+void ProtocolNode::adopt(ValueKind kind, ValueBytes bytes, std::uint32_t length) {
+  releaseValue();
+  kind_ = kind;
+  data_ = bytes.release();
+  dataLength_ = data_ != nullptr ? length : 0;
+  flags_ |= NodeFlag::Changed;
+}
+
+void ProtocolNode::releaseValue() {
+  if (kind_ == ValueKind::EmbeddedTree) {
+    destroyTrees({reinterpret_cast<ProtocolNode*>(data_)});
+  } else if (kind_ != ValueKind::Borrowed) {
+    releaseValueBuffer(data_, dataLength_);
+  }
+  data_ = nullptr;
+  dataLength_ = 0;
+}
+
+std::pair<const std::uint8_t*, std::uint32_t> ProtocolNode::getRaw() {
+  if (kind_ == ValueKind::Borrowed) return {nullptr, 0};
+  if (kind_ == ValueKind::EmbeddedTree) serializeEmbeddedTree();
+  return {data_, dataLength_};
+}
+
+// The embedded node becomes its binary form, and the buffer it was written into becomes the value.
+void ProtocolNode::serializeEmbeddedTree() {
+  auto* tree = reinterpret_cast<ProtocolNode*>(data_);
+  ByteSink sink;
+  if (tree != nullptr) tree->writeBinary(sink, tree->kind_);
+  destroyTrees({tree});
+  const auto length = static_cast<std::uint32_t>(sink.size());
+  data_ = sink.take();
+  dataLength_ = data_ != nullptr ? length : 0;
+  kind_ = ValueKind::SerializedTree;
+}
+
+namespace {
+
+// UTF-16LE bytes up to the first NUL code unit; an odd last byte is the low half of a final code unit.
+std::wstring textOf(const std::uint8_t* bytes, std::uint32_t length) {
+  std::wstring text((length + 1) / 2, L'\0');
+  std::memcpy(text.data(), bytes, length);
+  text.resize(std::wcslen(text.c_str()));
+  return text;
+}
+
+}  // namespace
+
+std::wstring ProtocolNode::getString() {
+  const auto [bytes, length] = getRaw();
+  if (bytes == nullptr || length == 0) return {};
+  switch (kind_) {
+    case ValueKind::String:
+    case ValueKind::Binary:
+      return textOf(bytes, length);
+    case ValueKind::UInt32:
+      return std::to_wstring(static_cast<std::uint32_t>(getInt()));
+    case ValueKind::Int32:
+      return std::to_wstring(getInt());
+    case ValueKind::Timestamp: {
+      FILETIME fileTime;
+      if (length != sizeof fileTime) return {};
+      std::memcpy(&fileTime, bytes, sizeof fileTime);
+      return formatTimestamp(fileTime);
+    }
+    default:
+      return {};
+  }
+}
+
+// Up to four value bytes, little-endian; a shorter value is zero-extended and never read past.
+std::int32_t ProtocolNode::getInt() {
+  switch (kind_) {
+    case ValueKind::None:
+    case ValueKind::Timestamp:
+    case ValueKind::SerializedTree:
+    case ValueKind::EmbeddedTree:
+      return 0;
+    case ValueKind::String:
+      return static_cast<std::int32_t>(std::wcstol(getString().c_str(), nullptr, 10));
+    default:
+      break;
+  }
+  if (data_ == nullptr) return 0;
+  std::uint32_t value = 0;
+  const std::uint32_t count = std::min<std::uint32_t>(dataLength_, 4);
+  for (std::uint32_t i = 0; i < count; ++i) value |= static_cast<std::uint32_t>(data_[i]) << (8 * i);
+  return static_cast<std::int32_t>(value);
+}
+
+bool ProtocolNode::getTimestamp(std::uint8_t out[8]) const {
+  if (kind_ != ValueKind::Timestamp || data_ == nullptr || dataLength_ != 8) return false;
+  std::memcpy(out, data_, 8);
+  return true;
+}
+
+ProtocolNode* ProtocolNode::findChild(std::wstring_view name, std::uint32_t hash) {
+  flags_ &= ~NodeFlag::Walked;
+  return children_.findFirst(hash, [name](const ProtocolNode* child) { return child->name_ == name; });
+}
+
+// Segments are the texts between dots; a trailing dot ends the path without adding an empty segment,
+// so "a..b" passes through a child with the empty name and "" names that child itself.
+ProtocolNode* ProtocolNode::findPath(const std::wstring& path, bool create) {
+  const std::wstring_view whole(path);
+  const std::size_t end = !whole.empty() && whole.back() == L'.' ? whole.size() - 1 : whole.size();
+  ProtocolNode* current = this;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t dot = whole.find(L'.', start);
+    const std::size_t stop = dot < end ? dot : end;
+    const std::wstring_view segment = whole.substr(start, stop - start);
+    const std::uint32_t hash = nameHashOf(segment);
+    ProtocolNode* match = current->findChild(segment, hash);
+    if (match == nullptr) {
+      if (!create) return nullptr;
+      match = new ProtocolNode;
+      match->name_ = segment;
+      match->nameHash_ = hash;
+      match->flags_ |= NodeFlag::Changed | (current->flags_ & (NodeFlag::Inherited | NodeFlag::NotSerialized));
+      current->attach(match);
+    }
+    current = match;
+    if (stop == end) return current;
+    start = stop + 1;
+  }
+}
+
+// UTC file time, local file time, calendar fields, OLE automation date, then the user's default
+// date-and-time text; the text thus follows the machine's time zone and regional settings.
+std::wstring ProtocolNode::formatTimestamp(const FILETIME& fileTime) {
+  if (fileTime.dwLowDateTime == 0 && fileTime.dwHighDateTime == 0) return {};
+  const std::wstring invalid = L"Invalid DateTime";
+  FILETIME local;
+  SYSTEMTIME fields;
+  DATE date;
+  if (!FileTimeToLocalFileTime(&fileTime, &local) || !FileTimeToSystemTime(&local, &fields) ||
+      !SystemTimeToVariantTime(&fields, &date)) {
+    return invalid;
+  }
+  UniqueBstr text;
+  if (FAILED(VarBstrFromDate(date, LOCALE_USER_DEFAULT, 0, text.out())) || !text) return invalid;
+  return std::wstring(text.get(), SysStringLen(text.get()));
+}
 
 }  // namespace brivane

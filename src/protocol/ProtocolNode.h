@@ -72,6 +72,7 @@ class ProtocolNode {
   static std::wstring formatTimestamp(const FILETIME& fileTime);
 
   void clear();
+  // The binary form (BinaryForm.h).
   void writeBinary(ByteSink& stream, ValueKind kind);
   // Rebuilds the node from the stream. False when the stream ends early, is malformed, holds a kind this
   // system cannot read or nests deeper than kMaxTreeDepth: the node then keeps what was read completely,

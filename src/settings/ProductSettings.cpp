@@ -1,6 +1,9 @@
+#include "settings/ProductSettings.h"
+
 #include <windows.h>
 
-#include "settings/RegistrySettings.h"
+#include "settings/RegistryHelpers.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
@@ -9,16 +12,11 @@ constexpr wchar_t kShellFoldersKey[] = L"Software\\Microsoft\\Windows\\CurrentVe
 
 std::wstring productKey(const std::wstring& productKeyName) { return L"Software\\" + productKeyName; }
 
-void appendSeparator(std::wstring& folder) {
-  if (folder.empty() || folder.back() != L'\\') folder += L'\\';
-}
-
 // A shell folder of the user with "Temp" appended.
 bool readUserTempFolder(const wchar_t* shellFolder, std::wstring& out) {
   std::wstring folder;
   if (!readRegString(HKEY_CURRENT_USER, kShellFoldersKey, shellFolder, folder)) return false;
-  appendSeparator(folder);
-  out = folder + L"Temp";
+  out = withTrailingBackslash(folder) + L"Temp";
   return true;
 }
 
@@ -31,8 +29,7 @@ bool readModuleFolder(const std::wstring& productKeyName, std::wstring& out) {
 bool coreLibraryPath(const std::wstring& productKeyName, std::wstring& out) {
   std::wstring folder;
   if (!readModuleFolder(productKeyName, folder)) return false;
-  appendSeparator(folder);
-  out = folder + L"Brivane_Core.dll";
+  out = withTrailingBackslash(folder) + L"Brivane_Core.dll";
   return true;
 }
 

@@ -1,8 +1,9 @@
+#include "settings/RegistryHelpers.h"
+
 #include <windows.h>
 
 #include <cwchar>
 
-#include "settings/RegistrySettings.h"
 #include "support/Handles.h"
 
 namespace brivane {

@@ -3,8 +3,8 @@
 #include "protocol/CoreLibrary.h"
 #include "shell/CommandStrings.h"
 #include "shell/DispatchCommand.h"
-#include "shell/GuardedCall.h"
 #include "shell/ShellExtension.h"
+#include "support/GuardedCall.h"
 
 namespace brivane {
 namespace {
@@ -18,7 +18,7 @@ HRESULT identifiersUsed(std::uint16_t count) { return MAKE_HRESULT(SEVERITY_SUCC
 
 // Never a failure code: a menu that cannot be built is simply not there.
 HRESULT ShellExtension::QueryContextMenu(HMENU menu, UINT position, UINT firstId, UINT lastId, UINT flags) {
-  commandCount = 0;
+  builtMenu = {};
   if (flags == 0) return identifiersUsed(0);
   const HRESULT result =
       guardedCall([&] { return identifiersUsed(insertEntries(menu, position, firstId, lastId, flags)); });
@@ -27,14 +27,16 @@ HRESULT ShellExtension::QueryContextMenu(HMENU menu, UINT position, UINT firstId
 
 // The core library is loaded only to see that it can be; the labels are fetched with loads of their own.
 std::uint16_t ShellExtension::insertEntries(HMENU menu, UINT position, UINT firstId, UINT lastId, UINT flags) {
-  CoreLibrary library;
-  library.load();
-  if (!library.loaded()) return 0;
-  filterSelection(selection);
-  if (selection.empty()) return 0;
-  commandCount = buildMenu(menu, position, firstId, lastId, flags, menuBitmaps[0].get(), menuBitmaps[1].get(),
-                           menuBitmaps[2].get(), selection, classification);
-  return commandCount;
+  return withCoreLibrary(std::uint16_t{0}, [&]() -> std::uint16_t {
+    filterSelection(selection);
+    if (selection.empty()) return 0;
+    BuiltMenu built;
+    built.table = buildMenu(menu, position, firstId, lastId, flags, menuBitmaps[0].get(), menuBitmaps[1].get(),
+                            menuBitmaps[2].get(), selection, built.classification);
+    if (!built.table) return 0;
+    builtMenu = std::move(built);
+    return static_cast<std::uint16_t>(builtMenu.table->count());
+  });
 }
 
 // Only offsets of the menu this object built last are run; anything else would run an operation the
@@ -43,9 +45,8 @@ HRESULT ShellExtension::InvokeCommand(CMINVOKECOMMANDINFO* info) {
   if (!info) return E_INVALIDARG;
   if (!IS_INTRESOURCE(info->lpVerb)) return kTextVerbRefused;
   const UINT offset = LOWORD(reinterpret_cast<UINT_PTR>(info->lpVerb));
-  if (offset >= commandCount) return E_INVALIDARG;
   return guardedCall([&] {
-    const HRESULT result = dispatchCommand(offset, classification, selection);
+    const HRESULT result = dispatchCommand(offset, builtMenu, selection);
     return result == E_INVALIDARG ? result : S_OK;
   });
 }

@@ -4,13 +4,13 @@
 #include <optional>
 
 #include "menu/CommandTable.h"
-#include "menu/PathHelpers.h"
 #include "operations/CommandContext.h"
 #include "operations/ConvertOperation.h"
 #include "operations/DestinationPicker.h"
 #include "operations/SecureOperations.h"
 #include "operations/UnsecureOperation.h"
 #include "protocol/CoreLibrary.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
@@ -93,9 +93,7 @@ const RoleOperation kRoleOperations[] = {
 };
 
 std::wstring firstItemFolder(const std::vector<std::wstring>& selection) {
-  std::wstring folder = parentFolderOf(selection.front());
-  if (folder.empty() || folder.back() != L'\\') folder += L'\\';
-  return folder;
+  return withTrailingBackslash(parentFolderOf(selection.front()));
 }
 
 // The operations' statuses are not looked at: a failed operation shows nothing.
@@ -110,17 +108,15 @@ void runCommand(CommandRun& run) {
 
 }  // namespace
 
-HRESULT dispatchCommand(std::size_t offset, const Classification& classification,
-                        const std::vector<std::wstring>& selection) {
-  const std::optional<CommandEntry> entry = commandTableFor(classification).commandAt(offset);
+HRESULT dispatchCommand(std::size_t offset, const BuiltMenu& menu, const std::vector<std::wstring>& selection) {
+  const std::optional<CommandEntry> entry = menu.table ? menu.table->commandAt(offset) : std::nullopt;
   if (!entry || selection.empty()) return E_INVALIDARG;
-  CoreLibrary library;
-  library.load();
-  if (!library.loaded()) return E_FAIL;
-  const std::uint16_t keep = entry->keepOriginal ? CommandOption::KeepOriginal : 0;
-  CommandRun run{*entry, classification, selection, {firstItemFolder(selection), keep}};
-  runCommand(run);
-  return S_OK;
+  return withCoreLibrary(E_FAIL, [&] {
+    const std::uint16_t keep = entry->keepOriginal ? CommandOption::KeepOriginal : 0;
+    CommandRun run{*entry, menu.classification, selection, {firstItemFolder(selection), keep}};
+    runCommand(run);
+    return S_OK;
+  });
 }
 
 }  // namespace brivane

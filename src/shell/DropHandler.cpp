@@ -1,25 +1,9 @@
-#include <optional>
-
-#include "shell/DropRule.h"
-#include "shell/DropWorker.h"
+#include "operations/DropWorker.h"
 #include "shell/DroppedFiles.h"
-#include "shell/GuardedCall.h"
 #include "shell/ShellExtension.h"
+#include "support/GuardedCall.h"
 
 namespace brivane {
-namespace {
-
-// The dragged file names, each whole; none when the data object carries no CF_HDROP block.
-std::vector<std::wstring> draggedNames(IDataObject* data) {
-  if (!data) return {};
-  FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-  StorageMedium medium;
-  if (FAILED(medium.fill(data, format)) || medium.get().tymed != TYMED_HGLOBAL) return {};
-  std::optional<std::vector<std::wstring>> names = readDroppedNames(medium.get().hGlobal);
-  return names ? std::move(*names) : std::vector<std::wstring>();
-}
-
-}  // namespace
 
 // Every drag starts afresh, so names of an earlier, abandoned drag are never dropped with a later one.
 HRESULT ShellExtension::DragEnter(IDataObject* data, DWORD keyState, POINTL, DWORD* effect) {
@@ -27,7 +11,7 @@ HRESULT ShellExtension::DragEnter(IDataObject* data, DWORD keyState, POINTL, DWO
   if (!effect) return E_INVALIDARG;
   *effect = DROPEFFECT_NONE;
   return guardedCall([&] {
-    dropList = draggedNames(data);
+    dropList = readDroppedNamesFrom(data).value_or(std::vector<std::wstring>());
     if (dropList.empty()) return E_INVALIDARG;
     *effect = dropEffectFor(keyState);
     return S_OK;

@@ -48,4 +48,12 @@ std::optional<std::vector<std::wstring>> readDroppedNames(HGLOBAL block) {
   return splitNames(wide, wide + characters);
 }
 
+std::optional<std::vector<std::wstring>> readDroppedNamesFrom(IDataObject* data) {
+  if (!data) return std::nullopt;
+  FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  StorageMedium medium;
+  if (FAILED(medium.fill(data, format)) || medium.get().tymed != TYMED_HGLOBAL) return std::nullopt;
+  return readDroppedNames(medium.get().hGlobal);
+}
+
 }  // namespace brivane

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "operations/KeyChange.h"
+#include "protocol/Labels.h"
 #include "resources/ResourceIds.h"
-#include "shell/GuardedCall.h"
-#include "shell/KeyChange.h"
-#include "shell/PageLabels.h"
 #include "shell/PropertyPage.h"
+#include "support/GuardedCall.h"
 
 namespace brivane {
 namespace {

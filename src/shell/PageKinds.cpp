@@ -1,8 +1,8 @@
 #include "shell/PageKinds.h"
 
-#include "menu/PathHelpers.h"
+#include "protocol/Labels.h"
 #include "resources/ResourceIds.h"
-#include "shell/PageLabels.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {

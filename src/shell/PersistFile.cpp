@@ -1,5 +1,5 @@
-#include "shell/GuardedCall.h"
 #include "shell/ShellExtension.h"
+#include "support/GuardedCall.h"
 
 namespace brivane {
 

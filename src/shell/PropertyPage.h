@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "module/ObjectCount.h"
 #include "shell/PageKinds.h"
+#include "support/ObjectCount.h"
 
 namespace brivane {
 

@@ -1,9 +1,9 @@
 #include <memory>
 
-#include "shell/GuardedCall.h"
 #include "shell/PageKinds.h"
 #include "shell/PropertyPage.h"
 #include "shell/ShellExtension.h"
+#include "support/GuardedCall.h"
 
 namespace brivane {
 

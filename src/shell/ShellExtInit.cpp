@@ -1,15 +1,14 @@
 #include "shell/DroppedFiles.h"
-#include "shell/GuardedCall.h"
 #include "shell/ShellExtension.h"
+#include "support/GuardedCall.h"
 
 namespace brivane {
 
 // The folder and the program key are not needed: the selection says everything.
 HRESULT ShellExtension::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKEY) {
-  commandCount = 0;  // a menu built for an earlier selection offers nothing for this one
+  builtMenu = {};  // a menu built for an earlier selection offers nothing for this one
   dataObject.reset();
   if (!data) return E_FAIL;
-  data->AddRef();
   dataObject = ComPtr<IDataObject>(data);
   return guardedCall([this] { return captureSelection(); });
 }
@@ -17,12 +16,8 @@ HRESULT ShellExtension::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKEY) {
 // Reads the CF_HDROP names into selection; on failure selection stays empty and dataObject stays held.
 HRESULT ShellExtension::captureSelection() {
   selection.clear();
-  dataObject->AddRef();
-  const ComPtr<IDataObject> source(dataObject.get());  // held for the duration of the capture
-  FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-  StorageMedium medium;
-  if (FAILED(medium.fill(source.get(), format)) || medium.get().tymed != TYMED_HGLOBAL) return E_FAIL;
-  std::optional<std::vector<std::wstring>> names = readDroppedNames(medium.get().hGlobal);
+  const ComPtr<IDataObject> source = dataObject;  // held for the duration of the capture
+  std::optional<std::vector<std::wstring>> names = readDroppedNamesFrom(source.get());
   if (!names) return E_FAIL;
   selection = std::move(*names);
   return S_OK;

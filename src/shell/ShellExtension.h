@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "menu/Classification.h"
-#include "module/ObjectCount.h"
+#include "menu/MenuBuilder.h"
 #include "support/Handles.h"
+#include "support/ObjectCount.h"
 
 namespace brivane {
 
@@ -76,8 +76,7 @@ class ShellExtension final : public IContextMenu,
   std::vector<std::wstring> dropList;   // paths being dragged, gathered afresh by each DragEnter
   std::vector<std::wstring> selection;  // selected paths in the shell's order
   std::wstring pageTitle;               // "eFile" or "eFolder", set by AddPages
-  Classification classification;        // filled by the menu build, read by InvokeCommand
-  std::uint16_t commandCount = 0;       // identifiers the last QueryContextMenu used; 0: no menu built
+  BuiltMenu builtMenu;                  // stored by QueryContextMenu, read by InvokeCommand
   std::array<UniqueBitmap, 3> menuBitmaps;  // resources 150 (file), 152 (folder), 163 (convert)
 };
 

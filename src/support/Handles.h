@@ -72,6 +72,11 @@ struct FileTraits {
   static Handle invalid() { return INVALID_HANDLE_VALUE; }
   static void close(Handle h) { CloseHandle(h); }
 };
+struct ActivationContextTraits {
+  using Handle = HANDLE;
+  static Handle invalid() { return INVALID_HANDLE_VALUE; }
+  static void close(Handle h) { ReleaseActCtx(h); }
+};
 struct KernelObjectTraits {
   using Handle = HANDLE;
   static Handle invalid() { return nullptr; }
@@ -84,13 +89,10 @@ struct BstrTraits {
   static void close(Handle h) { SysFreeString(h); }
 };
 
-struct ItemIdListTraits {
-  using Handle = LPITEMIDLIST;
-  static Handle invalid() { return nullptr; }
-  static void close(Handle h) { CoTaskMemFree(h); }
-};
-struct TaskStringTraits {
-  using Handle = PWSTR;
+// Memory from the COM task allocator.
+template <typename Pointer>
+struct TaskMemoryTraits {
+  using Handle = Pointer;
   static Handle invalid() { return nullptr; }
   static void close(Handle h) { CoTaskMemFree(h); }
 };
@@ -112,32 +114,33 @@ using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueKernelObject = UniqueHandle<KernelObjectTraits>;
+using UniqueActivationContext = UniqueHandle<ActivationContextTraits>;
 // A shell item identifier list allocated by the task allocator.
-using UniqueItemIdList = UniqueHandle<ItemIdListTraits>;
+using UniqueItemIdList = UniqueHandle<TaskMemoryTraits<LPITEMIDLIST>>;
 // A string allocated by the task allocator.
-using UniqueTaskString = UniqueHandle<TaskStringTraits>;
+using UniqueTaskString = UniqueHandle<TaskMemoryTraits<PWSTR>>;
 // A memory device context (CreateCompatibleDC).
 using UniqueDc = UniqueHandle<DcTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueBstr = UniqueHandle<BstrTraits>;
 
-// Move-only owner of one COM interface reference.
+// Owner of one COM interface reference, with the semantics of WIL's com_ptr: made from a raw pointer or
+// copied, it adds a reference of its own; `attach` adopts a reference the caller already holds; `query`
+// asks the object for another interface.
 template <typename Interface>
 class ComPtr {
  public:
   ComPtr() = default;
-  explicit ComPtr(Interface* p) : p_(p) {}  // adopts a reference
+  explicit ComPtr(Interface* p) : p_(p) {
+    if (p_) p_->AddRef();
+  }
   ~ComPtr() { reset(); }
+  ComPtr(const ComPtr& other) : ComPtr(other.p_) {}
   ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
-  ComPtr& operator=(ComPtr&& other) noexcept {
-    if (this != &other) {
-      reset();
-      p_ = std::exchange(other.p_, nullptr);
-    }
+  ComPtr& operator=(ComPtr other) noexcept {
+    std::swap(p_, other.p_);
     return *this;
   }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
 
   Interface* get() const { return p_; }
   Interface* operator->() const { return p_; }
@@ -145,11 +148,26 @@ class ComPtr {
   void reset() {
     if (p_) std::exchange(p_, nullptr)->Release();
   }
+  // Takes over a reference the caller holds, releasing what was held before.
+  void attach(Interface* p) {
+    reset();
+    p_ = p;
+  }
+  // Gives up the reference without releasing it.
+  Interface* detach() { return std::exchange(p_, nullptr); }
   Interface** out() {
     reset();
     return &p_;
   }
   void** outVoid() { return reinterpret_cast<void**>(out()); }
+
+  // The object's `Other` interface; empty when it has none (or nothing is held).
+  template <typename Other>
+  ComPtr<Other> query() const {
+    ComPtr<Other> other;
+    if (p_) p_->QueryInterface(__uuidof(Other), other.outVoid());
+    return other;
+  }
 
  private:
   Interface* p_ = nullptr;

@@ -70,16 +70,11 @@ TEST(CommandTableTest, HugeListsAreResolvedWithoutWalkingThem) {
             (CommandEntry{.role = Role::SendRecent, .index = 50000, .inCopyMenu = true, .keepOriginal = true}));
 }
 
-TEST(CommandTableTest, TheTableOfAClassificationCountsItsLists) {
-  Classification classification;
-  classification.menuKind = Secured;
-  classification.nearNames = {L"a.qeld", L"b.qeld"};
-  classification.recentPaths = {L"C:\\x\\c.qeld"};
-  const CommandTable table = commandTableFor(classification);
+TEST(CommandTableTest, TheTableCountsItsLists) {
+  const CommandTable table(true, 2, 1);
   EXPECT_TRUE(table.secured());
   EXPECT_EQ(table.count(), 11u);
-  classification.menuKind = Mixed;
-  EXPECT_EQ(commandTableFor(classification).count(), 10u);
+  EXPECT_EQ(CommandTable(false, 2, 1).count(), 10u);
 }
 
 TEST(FittedCommandTableTest, TheWholeMenuWhenItFits) {

@@ -5,11 +5,8 @@
 #include <vector>
 
 #include "doubles/CoreTestSetup.h"
-#include "menu/Labels.h"
-#include "menu/LabelsCatalogue.h"
-#include "menu/LabelsQuery.h"
-#include "menu/LabelsSet.h"
 #include "protocol/CoreLibrary.h"
+#include "protocol/Labels.h"
 
 namespace brivane {
 namespace {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,8 +59,9 @@ class MenuBuilderFixture : public ::testing::Test {
 
   std::uint16_t build(const std::vector<std::wstring>& selection, UINT flags = CMF_NORMAL, UINT firstId = kFirstId,
                       UINT lastId = kLastId, UINT position = 0) {
-    return buildMenu(menu.get(), position, firstId, lastId, flags, fileBitmap.get(), folderBitmap.get(),
-                     convertBitmap.get(), selection, classification);
+    table = buildMenu(menu.get(), position, firstId, lastId, flags, fileBitmap.get(), folderBitmap.get(),
+                      convertBitmap.get(), selection, classification);
+    return table ? static_cast<std::uint16_t>(table->count()) : 0;
   }
 
   // The text of a recent entry: long paths keep their drive, "..." and their last 59 characters.
@@ -101,6 +103,7 @@ class MenuBuilderFixture : public ::testing::Test {
   UniqueBitmap folderBitmap{CreateBitmap(16, 16, 1, 32, nullptr)};
   UniqueBitmap convertBitmap{CreateBitmap(16, 16, 1, 32, nullptr)};
   Classification classification;
+  std::optional<CommandTable> table;  // of the last build
 };
 
 }  // namespace brivane::testing

@@ -1,5 +1,5 @@
-#include "menu/LabelsCatalogue.h"
 #include "menu/MenuBuilderFixture.h"
+#include "protocol/Labels.h"
 
 namespace brivane {
 namespace {

@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "menu/MenuBuilderFixture.h"
-#include "menu/PathHelpers.h"
-#include "settings/RegistrySettings.h"
+#include "settings/RegistryHelpers.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
@@ -169,7 +169,11 @@ TEST_F(MenuBuilderTest, EveryCaseShowsItsLabelsBitmapsAndSubmenus) {
     EXPECT_EQ(classification.menuKind, menuCase.kind);
     EXPECT_THAT(classification.nearNames, UnorderedElementsAreArray(securedFoldersBeside(selection)));
     EXPECT_THAT(classification.recentPaths, IsEmpty());
-    EXPECT_EQ(count, commandTableFor(classification).count());
+    ASSERT_TRUE(table);
+    EXPECT_EQ(count, table->count());
+    EXPECT_EQ(table->secured(), classification.menuKind == Secured);
+    EXPECT_EQ(table->nearCount(), classification.nearNames.size());
+    EXPECT_EQ(table->recentCount(), classification.recentPaths.size());
     const ExpectedTexts texts = shippedTextsOf(menuCase.keys, menuCase.placeholder);
     EXPECT_THAT(menuItems(),
                 ElementsAreArray(expectedMenu(texts, menuCase.folderBitmap ? folderBitmap.get() : fileBitmap.get())));
@@ -240,7 +244,9 @@ TEST_F(MenuBuilderTest, ARangeOneShortLeavesOutARecentFolderInBothSubmenus) {
   ASSERT_EQ(build({selection.front()}, CMF_NORMAL, kFirstId, lastId), 10);
   EXPECT_EQ(classification.nearNames.size(), 2u);
   EXPECT_EQ(classification.recentPaths, Paths{recent.front()});
-  EXPECT_EQ(commandTableFor(classification).count(), 10u);
+  ASSERT_TRUE(table);
+  EXPECT_EQ(table->nearCount(), 2u);
+  EXPECT_EQ(table->recentCount(), 1u);
   EXPECT_THAT(menuItems(),
               ElementsAreArray(expectedMenu(shippedTextsOf({L"efile.secure_single", L"efile.secure_single_as_copy", L"",
                                                             L"efile.send_single", L"efile.send_single_as_copy"},
@@ -382,8 +388,10 @@ TEST_F(MenuBuilderTest, TheEntriesGoWhereTheShellAsksAndBitmapsMayBeMissing) {
   const Paths selection = selectionOf({L"a.txt"});
   AppendMenuW(menu.get(), MF_STRING, 1, L"Open");
   AppendMenuW(menu.get(), MF_STRING, 2, L"Print");
-  ASSERT_EQ(
-      buildMenu(menu.get(), 1, kFirstId, kLastId, CMF_NORMAL, nullptr, nullptr, nullptr, selection, classification), 4);
+  const std::optional<CommandTable> built =
+      buildMenu(menu.get(), 1, kFirstId, kLastId, CMF_NORMAL, nullptr, nullptr, nullptr, selection, classification);
+  ASSERT_TRUE(built);
+  ASSERT_EQ(built->count(), 4u);
   std::vector<MenuItem> items = menuItems();
   ASSERT_EQ(items.size(), 8u);
   EXPECT_EQ(items.front(), commandItem(L"Open", 1));

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "SelectionTempFolder.h"
-#include "menu/PathHelpers.h"
 #include "menu/Selection.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {

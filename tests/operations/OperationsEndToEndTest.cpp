@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "menu/PathHelpers.h"
 #include "menu/Selection.h"
 #include "operations/ApplicationLaunch.h"
 #include "operations/ConvertOperation.h"
@@ -17,6 +16,7 @@
 #include "operations/UnsecureOperation.h"
 #include "support/ApplicationJournal.h"
 #include "support/CurrentDirectorySampler.h"
+#include "support/Paths.h"
 #include "support/TestSupport.h"
 
 namespace brivane {

@@ -7,11 +7,8 @@
 #include <vector>
 
 #include "doubles/CoreTestSetup.h"
-#include "menu/Labels.h"
-#include "menu/LabelsCatalogue.h"
-#include "menu/LabelsQuery.h"
-#include "menu/LabelsSet.h"
 #include "protocol/CoreLibrary.h"
+#include "protocol/Labels.h"
 #include "protocol/ProtocolNode.h"
 
 namespace brivane {

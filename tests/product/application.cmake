@@ -6,6 +6,6 @@ brivane_test(product_application_reader_test
 target_include_directories(product_application_reader_test PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 
 brivane_test(product_application_process_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/ApplicationProcessTest.cpp
-  LIBS support protocol)
+  LIBS support protocol SHARES product_settings)
 target_include_directories(product_application_process_test PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 add_dependencies(product_application_process_test brivane_application)

@@ -1,2 +1,2 @@
-brivane_test(protocol_corebinding_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/CoreLibraryTest.cpp LIBS corebinding)
+brivane_test(protocol_corebinding_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/CoreLibraryTest.cpp LIBS corebinding SHARES product_settings)
 brivane_use_core_doubles(protocol_corebinding_test)

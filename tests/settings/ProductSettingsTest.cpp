@@ -5,7 +5,7 @@
 #include <string>
 
 #include "SavedRegistryValue.h"
-#include "settings/RegistrySettings.h"
+#include "settings/ProductSettings.h"
 #include "support/Handles.h"
 
 namespace brivane {

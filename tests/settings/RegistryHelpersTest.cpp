@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "settings/RegistrySettings.h"
+#include "settings/RegistryHelpers.h"
 #include "support/Handles.h"
 
 namespace brivane {

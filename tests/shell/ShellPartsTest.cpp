@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "doubles/CoreTestSetup.h"
+#include "operations/DropWorker.h"
+#include "operations/KeyChange.h"
 #include "operations/RequestTestSupport.h"
+#include "protocol/Labels.h"
 #include "resources/ResourceIds.h"
-#include "shell/DropRule.h"
-#include "shell/GuardedCall.h"
-#include "shell/KeyChange.h"
 #include "shell/PageKinds.h"
-#include "shell/PageLabels.h"
+#include "support/GuardedCall.h"
 
 namespace brivane {
 namespace {

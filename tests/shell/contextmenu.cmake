@@ -1,7 +1,7 @@
 # The context menu handler through the built DLL: the command dispatcher against the real product
 # (core library and application), and the command strings.
 brivane_test(shell_dispatch_command_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/DispatchCommandTest.cpp
-             LIBS operations support shell32 ole32 uuid)
+             LIBS operations support shell32 ole32 uuid SHARES product_settings recent_list)
 target_include_directories(shell_dispatch_command_test PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 add_dependencies(shell_dispatch_command_test BrivaneShell brivane_core brivane_application)
 

@@ -1,7 +1,7 @@
 # The property page through the built DLL, shown in a real property sheet, with the real application
 # receiving what its button hands off, or the scripted core library answering its labels.
 brivane_test(shell_property_page_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/PropertyPageTest.cpp
-             LIBS protocol support comctl32 shell32 ole32 uuid DISPLAY)
+             LIBS protocol support comctl32 shell32 ole32 uuid DISPLAY SHARES product_settings)
 brivane_use_core_doubles(shell_property_page_test)
 add_dependencies(shell_property_page_test BrivaneShell brivane_core brivane_application)
 

@@ -12,7 +12,7 @@ set_target_properties(shellhost_recorder PROPERTIES OUTPUT_NAME ShellhostRecorde
 target_link_libraries(shellhost_recorder PRIVATE support shell32 comdlg32 comctl32 ole32 uuid gdi32 user32)
 
 brivane_test(tools_shellhost_process_test SOURCES ${shellhost_tests_dir}/ShellhostProcessTest.cpp
-             ${shellhost_tests_dir}/ProcessRun.cpp LIBS support ole32 windowscodecs advapi32 DISPLAY)
+             ${shellhost_tests_dir}/ProcessRun.cpp LIBS support ole32 windowscodecs advapi32 DISPLAY SHARES handler_registration)
 target_include_directories(tools_shellhost_process_test PRIVATE ${shellhost_tests_dir})
 add_dependencies(tools_shellhost_process_test shellhost shellhost_recorder)
 

@@ -5,7 +5,7 @@
 #include "CheckLinks.h"
 #include "operations/ApplicationLaunch.h"
 #include "operations/HandOff.h"
-#include "settings/RegistrySettings.h"
+#include "settings/ProductSettings.h"
 #include "support/Handles.h"
 
 namespace brivane {

@@ -8,9 +8,9 @@
 #include "StatusText.h"
 #include "menu/Classification.h"
 #include "menu/CommandTable.h"
-#include "menu/LabelsSet.h"
 #include "menu/MenuLabels.h"
 #include "menu/Selection.h"
+#include "protocol/Labels.h"
 
 namespace brivane {
 namespace {

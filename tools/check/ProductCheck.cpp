@@ -7,14 +7,12 @@
 #include "CheckLinks.h"
 #include "RegistryValue.h"
 #include "StatusText.h"
-#include "menu/LabelsCatalogue.h"
-#include "menu/LabelsQuery.h"
 #include "menu/MenuLabels.h"
 #include "operations/DestinationPicker.h"
 #include "operations/HandOff.h"
 #include "protocol/CoreLibrary.h"
-#include "settings/RegistrySettings.h"
-#include "shell/PageLabels.h"
+#include "protocol/Labels.h"
+#include "settings/ProductSettings.h"
 
 namespace brivane {
 namespace {

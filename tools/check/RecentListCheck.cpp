@@ -9,7 +9,7 @@
 #include "CheckLinks.h"
 #include "RegistryValue.h"
 #include "menu/RecentList.h"
-#include "settings/RegistrySettings.h"
+#include "settings/RegistryHelpers.h"
 #include "support/Handles.h"
 
 namespace brivane {

@@ -18,7 +18,6 @@ HRESULT parentOf(PCIDLIST_ABSOLUTE item, UniqueItemIdList& parent) {
 
 HRESULT bindFolder(IShellFolder* desktop, PCIDLIST_ABSOLUTE folderIdList, ComPtr<IShellFolder>& folder) {
   if (ILIsEmpty(folderIdList)) {
-    desktop->AddRef();
     folder = ComPtr<IShellFolder>(desktop);
     return S_OK;
   }

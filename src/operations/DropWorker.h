@@ -3,8 +3,11 @@
 #include <oleidl.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "operations/CommandContext.h"
+#include "protocol/Status.h"
 
 namespace brivane {
 
@@ -18,5 +21,10 @@ constexpr DWORD dropEffectFor(DWORD keyState) { return copyRequested(keyState) ?
 constexpr std::uint16_t dropOptionsFor(DWORD keyState) {
   return CommandOption::AppendDestination | (copyRequested(keyState) ? CommandOption::KeepOriginal : 0);
 }
+
+// Sends the dragged paths into the secured folder they were dropped onto, moved or (Ctrl held) copied.
+// STATUS_NOTHING_TO_DROP without paths or without a target; STATUS_OK without doing anything when the
+// core library is absent; otherwise the send's status.
+Status runDropWorker(const std::vector<std::wstring>& dropList, const std::wstring& dropTargetPath, DWORD keyState);
 
 }  // namespace brivane

@@ -1,19 +1,17 @@
-#include "shell/DropWorker.h"
+#include "operations/DropWorker.h"
 
 #include "operations/SecureOperations.h"
 #include "protocol/CoreLibrary.h"
-#include "shell/DropRule.h"
 
 namespace brivane {
 
 Status runDropWorker(const std::vector<std::wstring>& dropList, const std::wstring& dropTargetPath, DWORD keyState) {
   if (dropList.empty() || dropTargetPath.empty()) return STATUS_NOTHING_TO_DROP;
   // Only a presence test: without the product's core nothing may be secured.
-  CoreLibrary library;
-  library.load();
-  if (!library.loaded()) return STATUS_OK;
-  const CommandContext context{dropTargetPath, dropOptionsFor(keyState)};
-  return sendToSecuredFolder(dropList, context);
+  return withCoreLibrary(STATUS_OK, [&] {
+    const CommandContext context{dropTargetPath, dropOptionsFor(keyState)};
+    return sendToSecuredFolder(dropList, context);
+  });
 }
 
 }  // namespace brivane

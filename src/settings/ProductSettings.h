@@ -1,17 +1,15 @@
 #pragma once
-#include <windows.h>
-
 #include <string>
 
+// The product's settings under Software\<product key>: where it is installed and where hand-offs go.
 namespace brivane {
 
-LONG queryStringValue(HKEY key, const wchar_t* valueName, wchar_t* buffer, DWORD& inOutChars);
-bool readRegString(HKEY root, const std::wstring& subKey, const std::wstring& valueName, std::wstring& out);
-bool readRegDword(HKEY root, const std::wstring& subKey, const std::wstring& valueName, DWORD& out);
-bool writeRegDword(HKEY root, const std::wstring& subKey, const std::wstring& valueName, DWORD value);
-
+// "ModuleFolder" under HKEY_LOCAL_MACHINE.
 bool readModuleFolder(const std::wstring& productKeyName, std::wstring& out);
+// The core library's file in the module folder.
 bool coreLibraryPath(const std::wstring& productKeyName, std::wstring& out);
+// "TempFolder" of the user, else of the machine, else the user's local settings (or application data)
+// folder with "Temp" appended.
 bool readTempFolder(const std::wstring& productKeyName, std::wstring& out);
 
 // The setting that gives the temporary folder, in the order they are tried.

@@ -1,8 +1,10 @@
-#include "menu/PathHelpers.h"
+#include "support/Paths.h"
 
 #include <windows.h>
 
 #include <string_view>
+
+#include "support/Text.h"
 
 namespace brivane {
 namespace {
@@ -22,11 +24,6 @@ std::wstring textAfterLast(const std::wstring& text, wchar_t separator) {
 }
 
 }  // namespace
-
-std::wstring lowerCased(std::wstring text) {
-  if (!text.empty()) CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
-  return text;
-}
 
 bool hasExtension(const std::wstring& path, const std::wstring& extension) {
   std::wstring wanted = lowerCased(extension);
@@ -52,6 +49,11 @@ bool isExactPath(const std::wstring& path) {
 std::wstring parentFolderOf(const std::wstring& path) {
   const std::size_t separator = path.rfind(L'\\');
   return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
+}
+
+std::wstring withTrailingBackslash(std::wstring folder) {
+  if (folder.empty() || folder.back() != L'\\') folder += L'\\';
+  return folder;
 }
 
 }  // namespace brivane

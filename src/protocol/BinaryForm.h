@@ -1,4 +1,6 @@
 #pragma once
+// The binary form of a tree, as the core library stores it: the layout of its records by kind, and
+// (in BinaryForm.cpp) ProtocolNode::writeBinary and ProtocolNode::readBinary, which write and read it.
 #include <cstdint>
 
 namespace brivane {

@@ -1,10 +1,8 @@
 #pragma once
+// Paths as texts: their parts, their extension and their form.
 #include <string>
 
 namespace brivane {
-
-// The text lower-cased by the system's locale-dependent rule for wide strings.
-std::wstring lowerCased(std::wstring text);
 
 // True when the text after the path's last "." (the whole path without one) equals the extension,
 // given with or without its leading ".", ignoring letter case.
@@ -20,5 +18,8 @@ bool isExactPath(const std::wstring& path);
 
 // The path up to and including its last "\"; empty when it has none.
 std::wstring parentFolderOf(const std::wstring& path);
+
+// The folder with a "\" at its end: one is appended unless it is there (an empty folder becomes "\").
+std::wstring withTrailingBackslash(std::wstring folder);
 
 }  // namespace brivane

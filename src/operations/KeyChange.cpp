@@ -1,4 +1,4 @@
-#include "shell/KeyChange.h"
+#include "operations/KeyChange.h"
 
 #include "operations/HandOff.h"
 #include "protocol/CoreLibrary.h"
@@ -12,12 +12,11 @@ void buildKeyChangeRequest(ProtocolNode& root, const std::wstring& path) {
 }
 
 Status changeItemKeys(const std::wstring& path) {
-  CoreLibrary library;
-  CoreEntryPoint entryPoint = nullptr;
-  if (Status status = openCoreLibrary(library, entryPoint); status < 0) return status;
-  ProtocolNode request;  // destroyed before the library is freed
-  buildKeyChangeRequest(request, path);
-  return handOffRequest(request);
+  return withCoreLibrary(STATUS_CORE_UNAVAILABLE, [&](CoreEntryPoint) {
+    ProtocolNode request;
+    buildKeyChangeRequest(request, path);
+    return handOffRequest(request);
+  });
 }
 
 }  // namespace brivane

@@ -1,6 +1,6 @@
-#include "menu/PathSet.h"
+#include "support/PathSet.h"
 
-#include "menu/PathHelpers.h"
+#include "support/Text.h"
 
 namespace brivane {
 
