@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 export WINEPREFIX := $(abspath $(BUILD))/wineprefix
 
-.PHONY: all bootstrap configure build test demo clean
+.PHONY: all bootstrap configure build test demo bench clean
 
 all: build
 
@@ -24,3 +24,7 @@ clean:
 
 demo: build
 	@scripts/demo.sh $(BUILD)
+
+bench: build
+	@cmake --build $(BUILD) -j $(JOBS) --target bench_programs
+	@scripts/bench.sh $(BUILD)
