@@ -35,7 +35,14 @@ int dispatch(const std::vector<std::wstring>& args) {
 
 }  // namespace
 
+// Explorer holds these system libraries from its start; a host that did not would charge their first
+// load to the extension, which imports them.
+void loadExplorersLibraries() {
+  for (const wchar_t* name : {L"comctl32.dll", L"comdlg32.dll"}) LoadLibraryW(name);
+}
+
 int main() {
+  loadExplorersLibraries();
   if (FAILED(OleInitialize(nullptr))) return 1;
   const int result = dispatch(arguments());
   OleUninitialize();
