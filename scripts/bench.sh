@@ -54,7 +54,7 @@ wine "$bin/brivane-install.exe" install --module-folder "$(winpath "$module")" \
   --temp-folder "$(winpath "$bench/handoff")" --extension "$(winpath "$bin/BrivaneShell.dll")" </dev/null >/dev/null \
   || fail "installing the product into $WINEPREFIX failed"
 
-echo "bench: measuring (about 3 minutes)"
+echo "bench: measuring (about a minute)"
 figures=$bench/figures.txt
 wine "$bin/brivane-bench.exe" run "$(winpath "$bench")" "$(winpath "$module")" "$(winpath "$bin/BrivaneShell.dll")" \
   "$(winpath "$bench/crc32-only.dll")" </dev/null >"$figures" || fail "the benchmark failed"
