@@ -28,7 +28,7 @@ machine="$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //')
 awk '$1 == "bench" && $2 ~ /^items_[0-9]+_ms$/ { n = $2; gsub(/[^0-9]/, "", n); print n, $3 }' "$figures" \
   | sort -n >"$folder/scaling.dat"
 gnuplot <<GNUPLOT
-set terminal pngcairo size 720,480 font "DejaVu Sans,10"
+set terminal pngcairo size 720,480 font "DejaVu Sans,10" noenhanced
 set output "$folder/rightclick-scaling.png"
 set title "Right-click (Initialize + QueryContextMenu) under Wine\n$machine"
 set logscale xy
