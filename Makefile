@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 export WINEPREFIX := $(abspath $(BUILD))/wineprefix
 
-.PHONY: all bootstrap configure build test demo package clean
+.PHONY: all bootstrap configure build test demo package bench clean
 
 all: build
 
@@ -36,3 +36,7 @@ demo: build
 package: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target brivane_msi
 	@ls $(BUILD)/package/Brivane-*-x64.msi
+
+bench: build
+	@cmake --build $(BUILD) -j $(JOBS) --target bench_programs
+	@scripts/bench.sh $(BUILD)

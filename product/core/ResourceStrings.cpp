@@ -1,5 +1,8 @@
 #include "ResourceStrings.h"
 
+#include <array>
+#include <mutex>
+#include <optional>
 #include <string>
 
 #include "CoreStatus.h"
@@ -17,10 +20,29 @@ constexpr ResourceFileName kResourceFiles[] = {
     {L"palisorv3", L"palisorv3.txt"},
 };
 
-const wchar_t* resourceFileName(const std::wstring& name) {
-  for (const ResourceFileName& file : kResourceFiles)
-    if (name == file.name) return file.fileName;
-  return nullptr;
+constexpr std::size_t kNoResourceFile = std::size(kResourceFiles);
+
+std::size_t resourceFileIndex(const std::wstring& name) {
+  for (std::size_t index = 0; index < std::size(kResourceFiles); ++index)
+    if (name == kResourceFiles[index].name) return index;
+  return kNoResourceFile;
+}
+
+// A resource file's text, read on its first request and kept while the library stays loaded: a caller
+// that loads the library for a set of labels pays for one read, and the next load reads the file anew.
+// Null when the file could not be read.
+const std::wstring* resourceText(std::size_t index) {
+  static std::mutex lock;
+  static std::array<std::optional<std::optional<std::wstring>>, std::size(kResourceFiles)> texts;
+  std::lock_guard<std::mutex> guard(lock);
+  std::optional<std::optional<std::wstring>>& entry = texts[index];
+  if (!entry) {
+    const std::wstring folder = moduleFolder();
+    std::wstring text;
+    entry.emplace();
+    if (!folder.empty() && readUtf8File(folder + kResourceFiles[index].fileName, text)) entry->emplace(std::move(text));
+  }
+  return *entry ? &**entry : nullptr;
 }
 
 std::wstring argumentText(ProtocolNode& arguments, const wchar_t* name) {
@@ -31,13 +53,12 @@ std::wstring argumentText(ProtocolNode& arguments, const wchar_t* name) {
 }  // namespace
 
 Status answerReadResourceString(ProtocolNode& arguments, ProtocolNode& answer) {
-  const wchar_t* fileName = resourceFileName(argumentText(arguments, L"file"));
-  if (!fileName) return STATUS_UNKNOWN_RESOURCE_FILE;
-  std::wstring folder = moduleFolder();
-  std::wstring text;
-  if (folder.empty() || !readUtf8File(folder + fileName, text)) return STATUS_RESOURCE_FILE_UNREADABLE;
+  const std::size_t index = resourceFileIndex(argumentText(arguments, L"file"));
+  if (index == kNoResourceFile) return STATUS_UNKNOWN_RESOURCE_FILE;
+  const std::wstring* text = resourceText(index);
+  if (!text) return STATUS_RESOURCE_FILE_UNREADABLE;
   std::wstring value;
-  if (findResourceString(text, argumentText(arguments, L"path"), value)) answer.findPath(L"value", true)->setString(value);
+  if (findResourceString(*text, argumentText(arguments, L"path"), value)) answer.findPath(L"value", true)->setString(value);
   return STATUS_OK;
 }
 

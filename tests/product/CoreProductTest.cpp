@@ -10,6 +10,7 @@
 #include "protocol/CoreLibrary.h"
 #include "protocol/Labels.h"
 #include "protocol/ProtocolNode.h"
+#include "support/Handles.h"
 
 namespace brivane {
 namespace {
@@ -184,6 +185,39 @@ TEST_F(CoreProductTest, TheResourceFileIsReadAsUtf8LinesOfKeyAndText) {
   EXPECT_EQ(fetchLabelSet(empty, labels), STATUS_LABEL_EMPTY);
   const wchar_t* const comment[] = {L"# a comment"};
   EXPECT_EQ(fetchLabelSet(comment, labels), STATUS_LABEL_EMPTY);
+}
+
+CoreEntryPoint entryPointOf(const UniqueModule& library) {
+  auto generic = reinterpret_cast<void (*)()>(GetProcAddress(library.get(), kCoreEntryPointName));
+  return reinterpret_cast<CoreEntryPoint>(generic);
+}
+
+// Each load reads the resource file once, at its first request: a load answers from the file as it
+// was then, missing or not, and the next load sees the file as it is now. Loaded by path, without the
+// registry, so that other tests may run beside it.
+TEST_F(CoreProductTest, EachLoadReadsTheResourceFileOnce) {
+  CoreCopy copy;
+  const std::wstring path = copy.folder() + L"\\Brivane_Core.dll";
+  std::wstring label;
+  {
+    UniqueModule core(LoadLibraryW(path.c_str()));
+    ASSERT_TRUE(core);
+    const Status missing = queryLabel(entryPointOf(core), L"key", label);
+    EXPECT_LT(missing, 0);
+    copy.writeTexts("key=first\n");
+    EXPECT_EQ(queryLabel(entryPointOf(core), L"key", label), missing);
+  }
+  {
+    UniqueModule core(LoadLibraryW(path.c_str()));
+    ASSERT_EQ(queryLabel(entryPointOf(core), L"key", label), STATUS_OK);
+    EXPECT_EQ(label, L"first");
+    copy.writeTexts("key=second\n");
+    ASSERT_EQ(queryLabel(entryPointOf(core), L"key", label), STATUS_OK);
+    EXPECT_EQ(label, L"first");
+  }
+  UniqueModule core(LoadLibraryW(path.c_str()));
+  ASSERT_EQ(queryLabel(entryPointOf(core), L"key", label), STATUS_OK);
+  EXPECT_EQ(label, L"second");
 }
 
 TEST_F(CoreProductTest, AMissingResourceFileIsTheLibrarysOwnFailure) {
