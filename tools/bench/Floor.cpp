@@ -3,7 +3,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
-#include "menu/LabelsCatalogue.h"
+#include "protocol/Labels.h"
 #include "protocol/CoreLibrary.h"
 #include "protocol/ProtocolNode.h"
 #include "support/Handles.h"
