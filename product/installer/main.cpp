@@ -12,18 +12,10 @@
 
 #include "Installer.h"
 #include "InstallerReport.h"
+#include "support/ProcessArguments.h"
 
 namespace brivane {
 namespace {
-
-std::vector<std::wstring> arguments() {
-  int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::wstring> args;
-  for (int i = 1; argv && i < count; ++i) args.emplace_back(argv[i]);
-  LocalFree(argv);
-  return args;
-}
 
 struct Run {
   int operator()(const InstallOptions& options) const { return install(options); }
@@ -31,7 +23,7 @@ struct Run {
 };
 
 int run() {
-  ParsedInstallerCommandLine parsed = parseInstallerCommandLine(arguments(), BRIVANE_BUILD_MODULE_DIR);
+  ParsedInstallerCommandLine parsed = parseInstallerCommandLine(processArguments(), BRIVANE_BUILD_MODULE_DIR);
   if (!parsed.command) {
     reportFailure(parsed.error);
     writeErrorText(installerUsage());

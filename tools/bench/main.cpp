@@ -10,17 +10,10 @@
 #include <vector>
 
 #include "Scenarios.h"
+#include "support/OleSession.h"
+#include "support/ProcessArguments.h"
 
 namespace {
-
-std::vector<std::wstring> arguments() {
-  int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::wstring> args;
-  for (int i = 1; argv && i < count; ++i) args.emplace_back(argv[i]);
-  LocalFree(argv);
-  return args;
-}
 
 int dispatch(const std::vector<std::wstring>& args) {
   using namespace brivane::bench;
@@ -43,8 +36,7 @@ void loadExplorersLibraries() {
 
 int main() {
   loadExplorersLibraries();
-  if (FAILED(OleInitialize(nullptr))) return 1;
-  const int result = dispatch(arguments());
-  OleUninitialize();
-  return result;
+  const brivane::OleSession ole;
+  if (FAILED(ole.result())) return 1;
+  return dispatch(brivane::processArguments());
 }

@@ -14,6 +14,8 @@
 #include "RecentListCheck.h"
 #include "RegistrationCheck.h"
 #include "RightClickCheck.h"
+#include "support/OleSession.h"
+#include "support/ProcessArguments.h"
 
 namespace brivane {
 namespace {
@@ -21,29 +23,6 @@ namespace {
 constexpr int kExitHealthy = 0;
 constexpr int kExitBroken = 1;
 constexpr int kExitUsage = 2;
-
-std::vector<std::wstring> arguments() {
-  int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::wstring> args;
-  for (int i = 1; argv && i < count; ++i) args.emplace_back(argv[i]);
-  LocalFree(argv);
-  return args;
-}
-
-// OLE for the main thread: an apartment thread, as Explorer's window threads are.
-class OleSession {
- public:
-  OleSession() : hr_(OleInitialize(nullptr)) {}
-  ~OleSession() {
-    if (SUCCEEDED(hr_)) OleUninitialize();
-  }
-  OleSession(const OleSession&) = delete;
-  OleSession& operator=(const OleSession&) = delete;
-
- private:
-  HRESULT hr_;
-};
 
 // In the order Explorer and the extension go through them.
 CheckReport checkChain(const CheckOptions& options) {
@@ -59,7 +38,7 @@ CheckReport checkChain(const CheckOptions& options) {
 }
 
 int run() {
-  const ParsedCheckCommandLine parsed = parseCheckCommandLine(arguments());
+  const ParsedCheckCommandLine parsed = parseCheckCommandLine(processArguments());
   if (!parsed.options) {
     writeStandardError(L"brivane-check: " + parsed.error + L"\n" + checkUsage() + L"\n");
     return kExitUsage;

@@ -7,33 +7,11 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
+#include "support/OleSession.h"
+#include "support/ProcessArguments.h"
 
 namespace brivane {
 namespace {
-
-std::vector<std::wstring> arguments() {
-  int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::wstring> args;
-  for (int i = 1; argv && i < count; ++i) args.emplace_back(argv[i]);
-  LocalFree(argv);
-  return args;
-}
-
-// OLE for the process's main thread (an apartment thread, as Explorer's window threads are).
-class OleSession {
- public:
-  OleSession() : hr_(OleInitialize(nullptr)) {}
-  ~OleSession() {
-    if (SUCCEEDED(hr_)) OleUninitialize();
-  }
-  OleSession(const OleSession&) = delete;
-  OleSession& operator=(const OleSession&) = delete;
-  HRESULT result() const { return hr_; }
-
- private:
-  HRESULT hr_;
-};
 
 struct Dispatch {
   Output& out;
@@ -43,7 +21,7 @@ struct Dispatch {
 };
 
 int run() {
-  ParsedCommandLine parsed = parseCommandLine(arguments());
+  ParsedCommandLine parsed = parseCommandLine(processArguments());
   if (!parsed.command) {
     reportError(parsed.error);
     writeStandardError(usageText());

@@ -1,0 +1,17 @@
+#include "support/ProcessArguments.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace brivane {
+
+std::vector<std::wstring> processArguments() {
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::wstring> args;
+  for (int i = 1; argv && i < count; ++i) args.emplace_back(argv[i]);
+  LocalFree(argv);
+  return args;
+}
+
+}  // namespace brivane
