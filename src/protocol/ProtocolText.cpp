@@ -9,32 +9,30 @@
 
 namespace brivane {
 
-// Children go into a text of their own first, which the element then takes in once, as its body.
-// Below kMaxTreeDepth levels the children are left out, so a runaway tree cannot exhaust the stack.
+// The element is written straight into `out`, its children in place between its tags, so the text exists
+// once however deep the tree. Below kMaxTreeDepth levels the children are left out, so a runaway tree
+// cannot exhaust the stack.
 int writeText(ProtocolNode& node, std::wstring& out, int& depth) {
-  const std::wstring indentation(static_cast<std::size_t>(depth > 0 ? depth : 0) * 4, L' ');
-  std::wstring childText;
-  if (depth < kMaxTreeDepth) {
-    node.forEachChild([&](ProtocolNode& child) {
-      ++depth;
-      writeText(child, childText, depth);
-      --depth;
-    });
-  }
+  const std::size_t indentation = static_cast<std::size_t>(depth > 0 ? depth : 0) * 4;
   std::wstring name = node.getName();
   if (name.empty()) name = L"node";
   const ElementValue value = elementValueOf(node);
 
-  out += indentation;
+  out.append(indentation, L' ');
   out += L'<';
   out += name;
   out += value.attribute;
   out += L'>';
   out += value.content;
-  if (!childText.empty()) {
-    out += L'\n';
-    out += childText;
-    out += indentation;
+  if (depth < kMaxTreeDepth) {
+    const bool hasChildren = node.childCount() != 0;
+    if (hasChildren) out += L'\n';
+    node.forEachChild([&](ProtocolNode& child) {
+      ++depth;
+      writeText(child, out, depth);
+      --depth;
+    });
+    if (hasChildren) out.append(indentation, L' ');
   }
   out += L"</";
   out += name;
