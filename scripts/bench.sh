@@ -36,17 +36,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w
 fi
 
-pids=()
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  local p
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done
-}
-trap cleanup EXIT
-wineserver -p -f >/dev/null 2>&1 &
-pids+=($!)
-wine cmd /c exit >/dev/null 2>&1 </dev/null
-wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1 </dev/null
+. "$(dirname "$0")/wine-session.sh"
+start_wine_session
 
 bin=$build/bin
 module=$build/product-module

@@ -15,24 +15,10 @@ winpath() { echo "Z:${1//\//\\}"; }
 bin=$build/bin
 shellhost() { wine "$bin/shellhost.exe" "$@" </dev/null; }
 
-pids=()
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  local p
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done
-}
-trap cleanup EXIT
-
 mkdir -p "$demo"
 [ -f "$WINEPREFIX/system.reg" ] || "$(dirname "$0")/bootstrap.sh"
-wineserver -p -f >/dev/null 2>&1 &
-pids+=($!)
-display=:$((500 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-wine cmd /c exit >/dev/null 2>&1 </dev/null
-wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1 </dev/null
+. "$(dirname "$0")/wine-session.sh"
+start_wine_session display
 
 # Sample items, beside each other as a user would have them.
 samples=$WINEPREFIX/drive_c/Demo

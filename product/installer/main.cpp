@@ -1,7 +1,8 @@
 // brivane-install: a test fixture, not how the product ships (that is the MSI under package/).
 // The diagnostics tests install the product afresh for each case into a folder of that case's own and then
-// break it link by link; an msiexec run per case would multiply that test's time, and Windows Installer
-// installs into one fixed folder only. It registers through the DLL's own DllRegisterServer.
+// break it link by link, and the benchmark installs the build in place; an msiexec run per case would
+// multiply those times, and Windows Installer installs into one fixed folder only. It registers through
+// the DLL's own DllRegisterServer.
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
