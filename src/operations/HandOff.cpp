@@ -24,19 +24,12 @@ bool readFolderSetting(bool (*read)(const std::wstring&, std::wstring&), std::ws
 
 }  // namespace
 
-std::string renderRequest(ProtocolNode& request) {
-  std::wstring text;
-  int depth = 0;
-  writeText(request, text, depth);
-  return toCodePage(text, CP_UTF8);
-}
-
 Status handOffRequest(ProtocolNode& request) {
   std::wstring moduleFolder;
   std::wstring tempFolder;
   if (!readFolderSetting(readModuleFolder, moduleFolder) || !readFolderSetting(readTempFolder, tempFolder))
     return STATUS_PRODUCT_SETTINGS_MISSING;
-  const std::wstring handOffPath = writeHandOffFile(tempFolder, renderRequest(request), drawNumber);
+  const std::wstring handOffPath = writeHandOffFile(tempFolder, renderUtf8(request), drawNumber);
   if (!handOffPath.empty()) launchApplication(moduleFolder, handOffPath);
   return STATUS_OK;
 }

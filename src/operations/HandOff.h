@@ -14,9 +14,6 @@ constexpr wchar_t kHandOffProductKey[] = L"brivane";
 // No module folder or no temporary folder is set: nothing was written and nothing started.
 constexpr Status STATUS_PRODUCT_SETTINGS_MISSING = -99970;
 
-// The request rendered as protocol text, in UTF-8 without byte-order mark: the hand-off file's content.
-std::string renderRequest(ProtocolNode& request);
-
 // Stores the rendered request in a new hand-off file in the product's temporary folder and starts the
 // application on it; from then on the file is the application's. The caller keeps the tree. Returns
 // STATUS_OK also when the file could not be written (nothing is started then), and

@@ -2,17 +2,17 @@
 
 namespace brivane {
 
-ProtocolNode& nodeAt(ProtocolNode& parent, const std::wstring& path) { return *parent.findPath(path, true); }
+ProtocolNode& nodeAt(ProtocolNode& parent, std::wstring_view path) { return *parent.findPath(path, true); }
 
-void setText(ProtocolNode& parent, const std::wstring& path, const std::wstring& text) {
+void setText(ProtocolNode& parent, std::wstring_view path, std::wstring_view text) {
   nodeAt(parent, path).setString(text);
 }
 
-ProtocolNode& appendChild(ProtocolNode& parent, const std::wstring& name) {
+ProtocolNode& appendChild(ProtocolNode& parent, std::wstring_view name) {
   return *ProtocolNode::addChild(&parent, name);
 }
 
-void appendSource(ProtocolNode& targets, const std::wstring& path) {
+void appendSource(ProtocolNode& targets, std::wstring_view path) {
   setText(appendChild(targets, L"target"), L"source", path);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 #include "operations/CommandContext.h"
 #include "protocol/ProtocolNode.h"
@@ -10,16 +10,16 @@
 namespace brivane {
 
 // The node at the dotted `path` below `parent`, created with whatever is missing on the way.
-ProtocolNode& nodeAt(ProtocolNode& parent, const std::wstring& path);
+ProtocolNode& nodeAt(ProtocolNode& parent, std::wstring_view path);
 
 // The node at `path`, holding `text` as its String value.
-void setText(ProtocolNode& parent, const std::wstring& path, const std::wstring& text);
+void setText(ProtocolNode& parent, std::wstring_view path, std::wstring_view text);
 
 // A new child named `name` after the existing ones, even when one of that name exists.
-ProtocolNode& appendChild(ProtocolNode& parent, const std::wstring& name);
+ProtocolNode& appendChild(ProtocolNode& parent, std::wstring_view name);
 
 // Appends to a "targets" list one "target" whose "source" is `path`.
-void appendSource(ProtocolNode& targets, const std::wstring& path);
+void appendSource(ProtocolNode& targets, std::wstring_view path);
 
 bool hasOption(const CommandContext& context, std::uint16_t option);
 

@@ -51,8 +51,12 @@ void addTarget(ProtocolNode& targets, const std::wstring& item, const TargetForm
 
 }  // namespace
 
-std::wstring securedItemPath(const CommandContext& context, const std::wstring& item, const std::wstring& extension) {
-  return context.destination + fileNameOf(item, false) + extension;
+std::wstring securedItemPath(const CommandContext& context, std::wstring_view item, std::wstring_view extension) {
+  const std::wstring_view name = lastComponentOf(item);
+  std::wstring path;
+  path.reserve(context.destination.size() + name.size() + extension.size());
+  path.append(context.destination).append(name).append(extension);
+  return path;
 }
 
 std::wstring securedFolderPath(const std::wstring& destination) {

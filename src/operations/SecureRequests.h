@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "operations/CommandContext.h"
@@ -9,7 +10,7 @@
 namespace brivane {
 
 // The context's destination folder + the item's name with its own extension + `extension`.
-std::wstring securedItemPath(const CommandContext& context, const std::wstring& item, const std::wstring& extension);
+std::wstring securedItemPath(const CommandContext& context, std::wstring_view item, std::wstring_view extension);
 
 // The secured folder a send adds to: blanks trimmed from both ends, ".qeld" appended unless the path
 // already ends with it in any letter case.

@@ -43,7 +43,7 @@ void writeBlock(ByteSink& stream, const void* bytes, std::uint32_t count) {
   if (bytes != nullptr) stream.write(bytes, count);
 }
 
-std::uint32_t byteCount(const std::wstring& text) { return static_cast<std::uint32_t>(text.size() * sizeof(wchar_t)); }
+std::uint32_t byteCount(std::wstring_view text) { return static_cast<std::uint32_t>(text.size() * sizeof(wchar_t)); }
 
 }  // namespace
 
@@ -54,7 +54,7 @@ void ProtocolNode::writeRecord(ByteSink& stream, ValueKind kind, int depth) {
   const auto code = static_cast<std::uint8_t>(kind);
   stream.write(&code, 1);
   if (writtenLayout(code) != RecordLayout::KindOnly) {
-    writeBlock(stream, name_.data(), byteCount(name_));
+    writeBlock(stream, name_.view().data(), byteCount(name_.view()));
     writeValue(stream, kind);
   }
   writeChildren(stream, depth);
@@ -86,20 +86,19 @@ void ProtocolNode::writeValue(ByteSink& stream, ValueKind kind) {
 void ProtocolNode::writeChildren(ByteSink& stream, int depth) {
   std::size_t written = 0;
   if (depth < kMaxTreeDepth) {
-    for (const ProtocolNode* child : children_) {
+    children_.forEach([&](const ProtocolNode* child) {
       if (!(child->flags_ & NodeFlag::NotSerialized)) ++written;
-    }
+    });
   }
   const auto count = static_cast<std::uint16_t>(std::min<std::size_t>(written, std::numeric_limits<std::uint16_t>::max()));
   const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(count >> 8)};
   stream.write(bytes, sizeof bytes);
   std::size_t left = count;
-  for (auto it = children_.begin(); left != 0 && it != children_.end(); ++it) {
-    ProtocolNode* child = *it;
-    if (child->flags_ & NodeFlag::NotSerialized) continue;
+  children_.forEach([&](ProtocolNode* child) {
+    if (left == 0 || (child->flags_ & NodeFlag::NotSerialized)) return;
     child->writeRecord(stream, child->kind_, depth + 1);
     --left;
-  }
+  });
 }
 
 namespace {

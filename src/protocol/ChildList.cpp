@@ -9,54 +9,111 @@ namespace brivane {
 std::uint32_t ChildList::keyOf(const ProtocolNode* child) const { return child->nameHash(); }
 
 void ChildList::append(ProtocolNode* child) {
-  nodes_.push_back(child);
-  if (!buckets_) buckets_ = std::make_unique<Buckets>();
-  const std::uint32_t key = keyOf(child);
-  std::unique_ptr<Bucket>& bucket = (*buckets_)[key % kBucketCount];
-  if (!bucket) bucket = std::make_unique<Bucket>();
-  bucket->push_back(Entry{std::prev(nodes_.end()), key});
+  const auto at = static_cast<std::uint32_t>(slots_.size());
+  slots_.push_back(Slot{child, 0, kNone, 0});
+  ++count_;
+  file(at, keyOf(child));
+  if (!index_ && slots_.size() > kIndexFrom) buildIndex();
 }
 
 void ChildList::remove(const ProtocolNode* child) {
-  const std::uint32_t key = keyOf(child);
-  if (Bucket* bucket = bucketOf(key)) {
-    auto entry = entryOf(*bucket, child, key);
-    if (entry != bucket->end()) {
-      nodes_.erase(entry->position);
-      bucket->erase(entry);
-      return;
-    }
-  }
-  auto position = std::find(nodes_.begin(), nodes_.end(), child);
-  if (position != nodes_.end()) nodes_.erase(position);
+  const std::uint32_t at = slotOf(child, keyOf(child));
+  if (at == kNone) return;
+  if (index_) unlink(at);
+  slots_[at].node = nullptr;
+  --count_;
+  if (slots_.size() - count_ > count_) closeUp();
 }
 
 void ChildList::refile(const ProtocolNode* child, std::uint32_t oldKey) {
-  Bucket* from = bucketOf(oldKey);
-  if (from == nullptr) return;
-  auto entry = entryOf(*from, child, oldKey);
-  if (entry == from->end()) return;
-  const std::uint32_t key = keyOf(child);
-  entry->key = key;
-  std::unique_ptr<Bucket>& to = (*buckets_)[key % kBucketCount];
-  if (!to) to = std::make_unique<Bucket>();
-  to->splice(to->end(), *from, entry);
+  const std::uint32_t at = firstSlot(oldKey, [child](const ProtocolNode* node) { return node == child; });
+  if (at == kNone) return;
+  if (index_) unlink(at);
+  file(at, keyOf(child));
 }
 
-ChildList::Nodes ChildList::takeAll() {
-  Nodes taken;
-  taken.swap(nodes_);
-  buckets_.reset();
+std::vector<ProtocolNode*> ChildList::takeAll() {
+  std::vector<ProtocolNode*> taken;
+  taken.reserve(count_);
+  forEach([&](ProtocolNode* child) { taken.push_back(child); });
+  slots_ = {};
+  index_.reset();
+  count_ = 0;
   return taken;
 }
 
-ChildList::Bucket* ChildList::bucketOf(std::uint32_t key) const {
-  return buckets_ ? (*buckets_)[key % kBucketCount].get() : nullptr;
+std::uint32_t ChildList::slotOf(const ProtocolNode* child, std::uint32_t key) const {
+  const std::uint32_t at = firstSlot(key, [child](const ProtocolNode* node) { return node == child; });
+  if (at != kNone) return at;
+  for (std::uint32_t i = 0; i < slots_.size(); ++i) {
+    if (slots_[i].node == child) return i;
+  }
+  return kNone;
 }
 
-ChildList::Bucket::iterator ChildList::entryOf(Bucket& bucket, const ProtocolNode* child, std::uint32_t key) {
-  return std::find_if(bucket.begin(), bucket.end(),
-                      [&](const Entry& entry) { return entry.key == key && *entry.position == child; });
+void ChildList::file(std::uint32_t at, std::uint32_t key) {
+  slots_[at].key = key;
+  slots_[at].filed = filings_++;
+  if (index_) link(at);
+}
+
+// Appends the entry at the end of its bucket's chain.
+void ChildList::link(std::uint32_t at) {
+  Chain& chain = (*index_)[slots_[at].key % kBucketCount];
+  slots_[at].next = kNone;
+  if (chain.last == kNone) {
+    chain.first = at;
+  } else {
+    slots_[chain.last].next = at;
+  }
+  chain.last = at;
+}
+
+void ChildList::unlink(std::uint32_t at) {
+  Chain& chain = (*index_)[slots_[at].key % kBucketCount];
+  std::uint32_t before = kNone;
+  for (std::uint32_t entry = chain.first; entry != kNone; before = entry, entry = slots_[entry].next) {
+    if (entry != at) continue;
+    (before == kNone ? chain.first : slots_[before].next) = slots_[at].next;
+    if (chain.last == at) chain.last = before;
+    slots_[at].next = kNone;
+    return;
+  }
+}
+
+// The chains are laid in filing order, which is not the list order once a child has been refiled.
+void ChildList::buildIndex() {
+  std::vector<std::uint32_t> live;
+  live.reserve(count_);
+  for (std::uint32_t at = 0; at < slots_.size(); ++at) {
+    if (slots_[at].node != nullptr) live.push_back(at);
+  }
+  std::sort(live.begin(), live.end(), [this](std::uint32_t a, std::uint32_t b) { return slots_[a].filed < slots_[b].filed; });
+  index_ = std::make_unique<Index>();
+  for (std::uint32_t at : live) link(at);
+}
+
+// Drops the holes; the chains hold only children, so they keep their order with their links renumbered.
+void ChildList::closeUp() {
+  std::vector<std::uint32_t> moved(slots_.size(), kNone);
+  std::vector<Slot> kept;
+  kept.reserve(count_);
+  for (std::uint32_t at = 0; at < slots_.size(); ++at) {
+    if (slots_[at].node == nullptr) continue;
+    moved[at] = static_cast<std::uint32_t>(kept.size());
+    kept.push_back(slots_[at]);
+  }
+  const auto renumber = [&moved](std::uint32_t& link) {
+    if (link != kNone) link = moved[link];
+  };
+  for (Slot& slot : kept) renumber(slot.next);
+  if (index_) {
+    for (Chain& chain : *index_) {
+      renumber(chain.first);
+      renumber(chain.last);
+    }
+  }
+  slots_ = std::move(kept);
 }
 
 }  // namespace brivane

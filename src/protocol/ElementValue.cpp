@@ -1,86 +1,127 @@
 #include "protocol/ElementValue.h"
 
-#include <cwchar>
-#include <iterator>
+#include <cstdint>
+#include <cstdio>
 
 #include "protocol/Base64.h"
-#include "protocol/ProtocolText.h"
 
 namespace brivane {
 namespace {
 
-constexpr UINT kLatin1 = 28591;
+struct Replacement {
+  wchar_t character;
+  std::string_view text;
+};
 
-std::wstring decimalUnsigned(std::uint32_t value) {
-  wchar_t text[16];
-  std::swprintf(text, std::size(text), L"%u", value);
-  return text;
+// The markup characters, in the order they are replaced.
+constexpr Replacement kMarkup[] = {
+    {L'&', "&amp;"}, {L'<', "&lt;"}, {L'>', "&gt;"}, {L'"', "&quot;"}, {L'\'', "&#39;"},
+};
+
+const Replacement* markupFor(wchar_t c) {
+  for (const Replacement& r : kMarkup) {
+    if (r.character == c) return &r;
+  }
+  return nullptr;
 }
 
-std::wstring decimalSigned(std::int32_t value) {
-  wchar_t text[16];
-  std::swprintf(text, std::size(text), L"%d", value);
-  return text;
+// Both integer kinds fit a long long: "%u" of the unsigned value and "%d" of the signed one.
+template <typename Sink>
+void writeDecimal(Sink& sink, long long value) {
+  char text[24];
+  const int length = std::snprintf(text, sizeof text, "%lld", value);
+  if (length > 0) sink.ascii(std::string_view(text, static_cast<std::size_t>(length)));
 }
 
-// Each renders the content and tells whether the element carries its type attribute.
-bool renderString(ProtocolNode& node, std::wstring& content) {
-  content = escapeText(node.getString(), false);
-  return true;
-}
-
-bool renderUnsigned(ProtocolNode& node, std::wstring& content) {
-  content = decimalUnsigned(static_cast<std::uint32_t>(node.getInt()));
-  return true;
-}
-
-bool renderSigned(ProtocolNode& node, std::wstring& content) {
-  content = decimalSigned(node.getInt());
-  return true;
-}
-
-bool renderBase64(ProtocolNode& node, std::wstring& content) {
+// The String value up to its first NUL, read in place when it is whole code units, as it always is
+// when this system or the reader of the binary form stored it.
+template <typename Sink>
+void writeString(ProtocolNode& node, Sink& sink) {
   const auto [bytes, length] = node.getRaw();
-  if (bytes != nullptr && length != 0) content = fromCodePage(base64Encode(bytes, length), kLatin1);
-  return true;
+  if (bytes == nullptr || length == 0) return;
+  if (length % sizeof(wchar_t) != 0 || reinterpret_cast<std::uintptr_t>(bytes) % alignof(wchar_t) != 0) {
+    writeEscaped(sink, node.getString(), false);
+    return;
+  }
+  const std::wstring_view units(reinterpret_cast<const wchar_t*>(bytes), length / sizeof(wchar_t));
+  writeEscaped(sink, units.substr(0, units.find(L'\0')), false);
 }
 
-bool renderTimestamp(ProtocolNode& node, std::wstring& content) {
+template <typename Sink>
+void writeUnsigned(ProtocolNode& node, Sink& sink) {
+  writeDecimal(sink, static_cast<std::uint32_t>(node.getInt()));
+}
+
+template <typename Sink>
+void writeSigned(ProtocolNode& node, Sink& sink) {
+  writeDecimal(sink, node.getInt());
+}
+
+template <typename Sink>
+void writeBase64(ProtocolNode& node, Sink& sink) {
+  const auto [bytes, length] = node.getRaw();
+  if (bytes != nullptr && length != 0) sink.ascii(base64Encode(bytes, length));
+}
+
+template <typename Sink>
+void writeTimestamp(ProtocolNode& node, Sink& sink) {
   FILETIME fileTime;
-  if (!node.getTimestamp(reinterpret_cast<std::uint8_t*>(&fileTime))) return false;
-  content = ProtocolNode::formatTimestamp(fileTime);
-  return true;
+  if (node.getTimestamp(reinterpret_cast<std::uint8_t*>(&fileTime))) sink.text(ProtocolNode::formatTimestamp(fileTime));
 }
 
+template <typename Sink>
 struct KindText {
   ValueKind kind;
-  const wchar_t* attribute;
-  bool (*render)(ProtocolNode& node, std::wstring& content);
+  ElementForm<Sink> form;
 };
 
 // Kinds not listed have neither attribute nor content.
-constexpr KindText kKindTexts[] = {
-    {ValueKind::String, L" type=\"string\"", renderString},
-    {ValueKind::UInt32, L" type=\"unsigned int32\"", renderUnsigned},
-    {ValueKind::Int32, L" type=\"int32\"", renderSigned},
-    {ValueKind::Binary, L" type=\"base64\"", renderBase64},
-    {ValueKind::Timestamp, L" type=\"timestamp\"", renderTimestamp},
+template <typename Sink>
+constexpr KindText<Sink> kKindTexts[] = {
+    {ValueKind::String, {" type=\"string\"", writeString<Sink>}},
+    {ValueKind::UInt32, {" type=\"unsigned int32\"", writeUnsigned<Sink>}},
+    {ValueKind::Int32, {" type=\"int32\"", writeSigned<Sink>}},
+    {ValueKind::Binary, {" type=\"base64\"", writeBase64<Sink>}},
+    {ValueKind::Timestamp, {" type=\"timestamp\"", writeTimestamp<Sink>}},
 };
 
 }  // namespace
 
-ElementValue elementValueOf(ProtocolNode& node) {
-  ElementValue value;
-  for (const KindText& row : kKindTexts) {
-    if (row.kind != node.kind()) continue;
-    if (row.render(node, value.content)) {
-      value.attribute = row.attribute;
-    } else {
-      value.content.clear();
-    }
-    break;
+// A timestamp of any length but 8 bytes has no text form.
+template <typename Sink>
+ElementForm<Sink> elementFormOf(const ProtocolNode& node) {
+  std::uint8_t stamp[8];
+  if (node.kind() == ValueKind::Timestamp && !node.getTimestamp(stamp)) return {};
+  for (const KindText<Sink>& row : kKindTexts<Sink>) {
+    if (row.kind == node.kind()) return row.form;
   }
-  return value;
+  return {};
 }
+
+// One pass gives what the replacements in order give: no replacement yields a character that a later
+// one would replace again (the "<br>" of a line break is left as it is, and every reference is ASCII).
+template <typename Sink>
+void writeEscaped(Sink& sink, std::wstring_view source, bool keepLineBreaks) {
+  for (std::size_t i = 0; i < source.size(); ++i) {
+    const wchar_t c = source[i];
+    if (const Replacement* markup = markupFor(c)) {
+      sink.ascii(markup->text);
+    } else if (!keepLineBreaks && c == L'\r' && i + 1 < source.size() && source[i + 1] == L'\n') {
+      sink.ascii("<br>");
+      ++i;
+    } else if (c >= 0x0100) {
+      char reference[16];
+      const int length = std::snprintf(reference, sizeof reference, "&#x%x;", static_cast<unsigned>(c));
+      sink.ascii(std::string_view(reference, static_cast<std::size_t>(length)));
+    } else {
+      sink.latin1(c);
+    }
+  }
+}
+
+template ElementForm<WideSink> elementFormOf(const ProtocolNode&);
+template ElementForm<Utf8Sink> elementFormOf(const ProtocolNode&);
+template ElementForm<Utf8Size> elementFormOf(const ProtocolNode&);
+template void writeEscaped(WideSink&, std::wstring_view, bool);
 
 }  // namespace brivane

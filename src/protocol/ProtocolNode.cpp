@@ -16,8 +16,8 @@ ProtocolNode::ProtocolNode(ProtocolNode* parent) : ProtocolNode() {
   if (parent != nullptr) parent->attach(this);
 }
 
-ProtocolNode::ProtocolNode(const std::wstring& name, const std::wstring& value)
-    : name_(name), nameHash_(nameHashOf(name)) {
+ProtocolNode::ProtocolNode(std::wstring_view name, std::wstring_view value) : nameHash_(nameHashOf(name)) {
+  name_.assign(name);
   if (!value.empty()) setString(value);
 }
 
@@ -38,12 +38,7 @@ void ProtocolNode::attach(ProtocolNode* child) {
   children_.append(child);
 }
 
-void ProtocolNode::destroyChildren() {
-  std::vector<ProtocolNode*> children;
-  children.reserve(children_.size());
-  for (ProtocolNode* child : children_.takeAll()) children.push_back(child);
-  destroyTrees(std::move(children));
-}
+void ProtocolNode::destroyChildren() { destroyTrees(children_.takeAll()); }
 
 // Destroys detached subtrees without recursion: every node is emptied of its children and embedded tree
 // before it is deleted, so no destructor searches a parent's index or descends further.
@@ -63,10 +58,10 @@ void ProtocolNode::destroyTrees(std::vector<ProtocolNode*> pending) {
   }
 }
 
-ProtocolNode* ProtocolNode::addChild(ProtocolNode* parent, const std::wstring& name) {
+ProtocolNode* ProtocolNode::addChild(ProtocolNode* parent, std::wstring_view name) {
   if (parent == nullptr) return nullptr;
   auto* child = new ProtocolNode;
-  child->name_ = name;
+  child->name_.assign(name);
   child->nameHash_ = nameHashOf(name);
   child->flags_ = (child->flags_ & ~NodeFlag::Fresh) | NodeFlag::Changed |
                   (parent->flags_ & (NodeFlag::Inherited | NodeFlag::NotSerialized));
@@ -74,15 +69,16 @@ ProtocolNode* ProtocolNode::addChild(ProtocolNode* parent, const std::wstring& n
   return child;
 }
 
-void ProtocolNode::setName(const std::wstring& name) {
+void ProtocolNode::setName(std::wstring_view name) {
   const std::uint32_t oldHash = nameHash_;
-  name_ = name;
-  nameHash_ = nameHashOf(name_);
+  name_.assign(name);
+  nameHash_ = nameHashOf(name_.view());
   if (parent_ != nullptr && nameHash_ != oldHash) parent_->children_.refile(this, oldHash);
   flags_ |= NodeFlag::Changed;
 }
 
-std::wstring ProtocolNode::getName() const { return name_; }
+std::wstring ProtocolNode::getName() const { return std::wstring(name_.view()); }
+std::wstring_view ProtocolNode::nameView() const { return name_.view(); }
 ValueKind ProtocolNode::kind() const { return kind_; }
 std::uint16_t ProtocolNode::flags() const { return flags_; }
 void ProtocolNode::setFlags(std::uint16_t flags) { flags_ = flags; }
@@ -91,10 +87,11 @@ std::uint32_t ProtocolNode::dataLength() const { return dataLength_; }
 ProtocolNode* ProtocolNode::parent() const { return parent_; }
 std::size_t ProtocolNode::childCount() const { return children_.size(); }
 
-void ProtocolNode::setString(const std::wstring& text) {
+void ProtocolNode::setString(std::wstring_view text) {
   const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
   ValueBytes value(bytes);
-  std::memcpy(value.data(), text.c_str(), bytes);
+  std::memcpy(value.data(), text.data(), bytes - sizeof(wchar_t));
+  std::memset(value.data() + bytes - sizeof(wchar_t), 0, sizeof(wchar_t));
   adopt(ValueKind::String, std::move(value), static_cast<std::uint32_t>(bytes));
 }
 
@@ -236,26 +233,25 @@ bool ProtocolNode::getTimestamp(std::uint8_t out[8]) const {
 
 ProtocolNode* ProtocolNode::findChild(std::wstring_view name, std::uint32_t hash) {
   flags_ &= ~NodeFlag::Walked;
-  return children_.findFirst(hash, [name](const ProtocolNode* child) { return child->name_ == name; });
+  return children_.findFirst(hash, [name](const ProtocolNode* child) { return child->name_.view() == name; });
 }
 
 // Segments are the texts between dots; a trailing dot ends the path without adding an empty segment,
 // so "a..b" passes through a child with the empty name and "" names that child itself.
-ProtocolNode* ProtocolNode::findPath(const std::wstring& path, bool create) {
-  const std::wstring_view whole(path);
-  const std::size_t end = !whole.empty() && whole.back() == L'.' ? whole.size() - 1 : whole.size();
+ProtocolNode* ProtocolNode::findPath(std::wstring_view path, bool create) {
+  const std::size_t end = !path.empty() && path.back() == L'.' ? path.size() - 1 : path.size();
   ProtocolNode* current = this;
   std::size_t start = 0;
   for (;;) {
-    const std::size_t dot = whole.find(L'.', start);
+    const std::size_t dot = path.find(L'.', start);
     const std::size_t stop = dot < end ? dot : end;
-    const std::wstring_view segment = whole.substr(start, stop - start);
+    const std::wstring_view segment = path.substr(start, stop - start);
     const std::uint32_t hash = nameHashOf(segment);
     ProtocolNode* match = current->findChild(segment, hash);
     if (match == nullptr) {
       if (!create) return nullptr;
       match = new ProtocolNode;
-      match->name_ = segment;
+      match->name_.assign(segment);
       match->nameHash_ = hash;
       match->flags_ |= NodeFlag::Changed | (current->flags_ & (NodeFlag::Inherited | NodeFlag::NotSerialized));
       current->attach(match);

@@ -3,12 +3,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "protocol/ChildList.h"
+#include "protocol/NodeName.h"
 #include "protocol/TreeLimits.h"
 #include "protocol/ValueBuffer.h"
 
@@ -46,15 +48,15 @@ class ProtocolNode {
   ProtocolNode();
   // Appended at the end of `parent`'s children (when given), so it must come from new.
   explicit ProtocolNode(ProtocolNode* parent);
-  ProtocolNode(const std::wstring& name, const std::wstring& value);
+  ProtocolNode(std::wstring_view name, std::wstring_view value);
   ~ProtocolNode();
   ProtocolNode(const ProtocolNode&) = delete;
   ProtocolNode& operator=(const ProtocolNode&) = delete;
 
-  static ProtocolNode* addChild(ProtocolNode* parent, const std::wstring& name);
-  ProtocolNode* findPath(const std::wstring& path, bool create);
+  static ProtocolNode* addChild(ProtocolNode* parent, std::wstring_view name);
+  ProtocolNode* findPath(std::wstring_view path, bool create);
 
-  void setString(const std::wstring& text);
+  void setString(std::wstring_view text);
   void setBinary(const void* bytes, std::uint32_t count);
   // Any kind with its raw bytes (UInt32, Int32, Timestamp, ...); the node owns a copy. Two kinds cannot
   // be copies: Borrowed refers to the caller's buffer, which must outlive the value, and the bytes given
@@ -62,9 +64,10 @@ class ProtocolNode {
   void setValue(ValueKind kind, const void* bytes, std::uint32_t count);
   // Takes `tree` (detached from any parent first) as this node's EmbeddedTree value; null clears the value.
   void setEmbeddedTree(ProtocolNode* tree);
-  void setName(const std::wstring& name);
+  void setName(std::wstring_view name);
 
   std::wstring getName() const;
+  std::wstring_view nameView() const;
   std::pair<const std::uint8_t*, std::uint32_t> getRaw();
   std::wstring getString();
   std::int32_t getInt();
@@ -107,26 +110,27 @@ class ProtocolNode {
   bool readRecord(ByteSource& stream, int depth);
   bool readChildren(ByteSource& stream, int depth);
 
-  // The layout is shared with the core library; the words it alone uses keep their initial values here.
+  // The layout is shared with the core library; the words and the two narrow texts that it alone uses keep
+  // their initial values here (a null text is empty).
   std::uint32_t coreWord1_ = 0;
   ChildList children_;
   ProtocolNode* parent_ = nullptr;
   ValueKind kind_ = ValueKind::None;
-  std::wstring name_;
+  NodeName name_;
   std::uint32_t nameHash_;
   std::uint8_t* data_ = nullptr;
   std::uint32_t dataLength_ = 0;
   std::int32_t coreWord2_ = -1;
   std::uint16_t flags_ = NodeFlag::Changed | NodeFlag::Fresh;
   std::uint32_t coreWord3_ = 0;
-  std::string coreText1_;
-  std::string coreText2_;
+  std::unique_ptr<char[]> coreText1_;
+  std::unique_ptr<char[]> coreText2_;
 };
 
 template <typename Visit>
 void ProtocolNode::forEachChild(Visit visit) {
   flags_ &= ~NodeFlag::Walked;
-  for (ProtocolNode* child : children_) visit(*child);
+  children_.forEach([&visit](ProtocolNode* child) { visit(*child); });
 }
 
 }  // namespace brivane

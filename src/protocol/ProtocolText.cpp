@@ -1,90 +1,69 @@
 #include "protocol/ProtocolText.h"
 
 #include <climits>
-#include <cwchar>
-#include <iterator>
 
 #include "protocol/ElementValue.h"
+#include "protocol/TextSink.h"
 #include "protocol/TreeLimits.h"
 
 namespace brivane {
-
-// The element is written straight into `out`, its children in place between its tags, so the text exists
-// once however deep the tree. Below kMaxTreeDepth levels the children are left out, so a runaway tree
-// cannot exhaust the stack.
-int writeText(ProtocolNode& node, std::wstring& out, int& depth) {
-  const std::size_t indentation = static_cast<std::size_t>(depth > 0 ? depth : 0) * 4;
-  std::wstring name = node.getName();
-  if (name.empty()) name = L"node";
-  const ElementValue value = elementValueOf(node);
-
-  out.append(indentation, L' ');
-  out += L'<';
-  out += name;
-  out += value.attribute;
-  out += L'>';
-  out += value.content;
-  if (depth < kMaxTreeDepth) {
-    const bool hasChildren = node.childCount() != 0;
-    if (hasChildren) out += L'\n';
-    node.forEachChild([&](ProtocolNode& child) {
-      ++depth;
-      writeText(child, out, depth);
-      --depth;
-    });
-    if (hasChildren) out.append(indentation, L' ');
-  }
-  out += L"</";
-  out += name;
-  out += L">\n";
-  return 0;
-}
-
 namespace {
 
-struct Replacement {
-  wchar_t character;
-  const wchar_t* text;
-};
+// The element is written straight into the sink, its children in place between its tags, so the text
+// exists once however deep the tree. Below kMaxTreeDepth levels the children are left out, so a runaway
+// tree cannot exhaust the stack.
+template <typename Sink>
+void writeElement(ProtocolNode& node, Sink& sink, int& depth) {
+  const std::size_t indentation = static_cast<std::size_t>(depth > 0 ? depth : 0) * 4;
+  const std::wstring_view name = node.nameView().empty() ? std::wstring_view(L"node") : node.nameView();
+  const ElementForm<Sink> form = elementFormOf<Sink>(node);
 
-// The markup characters, in the order they are replaced.
-constexpr Replacement kMarkup[] = {
-    {L'&', L"&amp;"}, {L'<', L"&lt;"}, {L'>', L"&gt;"}, {L'"', L"&quot;"}, {L'\'', L"&#39;"},
-};
-
-const wchar_t* markupFor(wchar_t c) {
-  for (const Replacement& r : kMarkup) {
-    if (r.character == c) return r.text;
+  sink.spaces(indentation);
+  sink.ascii("<");
+  sink.text(name);
+  sink.ascii(form.attribute);
+  sink.ascii(">");
+  if (form.writeContent != nullptr) form.writeContent(node, sink);
+  if (depth < kMaxTreeDepth) {
+    const bool hasChildren = node.childCount() != 0;
+    if (hasChildren) sink.ascii("\n");
+    node.forEachChild([&](ProtocolNode& child) {
+      ++depth;
+      writeElement(child, sink, depth);
+      --depth;
+    });
+    if (hasChildren) sink.spaces(indentation);
   }
-  return nullptr;
-}
-
-void appendReference(std::wstring& out, wchar_t unit) {
-  wchar_t reference[16];
-  std::swprintf(reference, std::size(reference), L"&#x%x;", static_cast<unsigned>(unit));
-  out += reference;
+  sink.ascii("</");
+  sink.text(name);
+  sink.ascii(">\n");
 }
 
 }  // namespace
 
-// One pass gives what the replacements in order give: no replacement yields a character that a later
-// one would replace again (the "<br>" of a line break is left as it is, and every reference is ASCII).
+int writeText(ProtocolNode& node, std::wstring& out, int& depth) {
+  WideSink sink(out);
+  writeElement(node, sink, depth);
+  return 0;
+}
+
+// Counted first, then written into a buffer of that size: a large request's text exists once, in UTF-8.
+std::string renderUtf8(ProtocolNode& node) {
+  Utf8Size size;
+  int depth = 0;
+  writeElement(node, size, depth);
+  std::string bytes;
+  bytes.reserve(size.size());
+  Utf8Sink sink(bytes);
+  writeElement(node, sink, depth);
+  return bytes;
+}
+
 std::wstring escapeText(const std::wstring& source, bool keepLineBreaks) {
   std::wstring out;
   out.reserve(source.size());
-  for (std::size_t i = 0; i < source.size(); ++i) {
-    const wchar_t c = source[i];
-    if (const wchar_t* markup = markupFor(c)) {
-      out += markup;
-    } else if (!keepLineBreaks && c == L'\r' && i + 1 < source.size() && source[i + 1] == L'\n') {
-      out += L"<br>";
-      ++i;
-    } else if (c >= 0x0100) {
-      appendReference(out, c);
-    } else {
-      out += c;
-    }
-  }
+  WideSink sink(out);
+  writeEscaped(sink, source, keepLineBreaks);
   return out;
 }
 

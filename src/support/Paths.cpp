@@ -31,8 +31,13 @@ bool hasExtension(const std::wstring& path, const std::wstring& extension) {
   return textAfterLast(lowerCased(path), L'.') == wanted;
 }
 
+std::wstring_view lastComponentOf(std::wstring_view path) {
+  const std::size_t separator = path.find_last_of(L"\\/");
+  return separator == std::wstring_view::npos ? path : path.substr(separator + 1);
+}
+
 std::wstring fileNameOf(const std::wstring& path, bool strip) {
-  std::wstring name = textAfterLast(textAfterLast(path, L'\\'), L'/');
+  std::wstring name(lastComponentOf(path));
   if (strip && !isExistingFolder(path)) {
     const std::size_t dot = name.rfind(L'.');
     if (dot != std::wstring::npos) name.erase(dot);

@@ -1,12 +1,16 @@
 #pragma once
 // Paths as texts: their parts, their extension and their form.
 #include <string>
+#include <string_view>
 
 namespace brivane {
 
 // True when the text after the path's last "." (the whole path without one) equals the extension,
 // given with or without its leading ".", ignoring letter case.
 bool hasExtension(const std::wstring& path, const std::wstring& extension);
+
+// The last component of the path: the text after its last "\" or "/".
+std::wstring_view lastComponentOf(std::wstring_view path);
 
 // The last component of the path (after the last "\", then after the last "/"); with `strip`, and unless the
 // path is an existing folder, without its last "." and what follows.
