@@ -29,7 +29,8 @@ Status handOffRequest(ProtocolNode& request) {
   std::wstring tempFolder;
   if (!readFolderSetting(readModuleFolder, moduleFolder) || !readFolderSetting(readTempFolder, tempFolder))
     return STATUS_PRODUCT_SETTINGS_MISSING;
-  const std::wstring handOffPath = writeHandOffFile(tempFolder, renderUtf8(request), drawNumber);
+  const auto render = [&request](const BlockWrite& write) { return renderUtf8(request, write); };
+  const std::wstring handOffPath = writeHandOffFile(tempFolder, render, drawNumber);
   if (!handOffPath.empty()) launchApplication(moduleFolder, handOffPath);
   return STATUS_OK;
 }

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace brivane {
 
@@ -11,10 +12,16 @@ constexpr int kHandOffNameAttempts = 16;
 // "\qel_" + the number as ten decimal digits with leading zeros + ".psa".
 std::wstring handOffFileName(std::uint32_t number);
 
-// Creates a new hand-off file in `folder` (used exactly as given) holding `bytes`. A name that already
-// exists is never overwritten, since its file may not be consumed yet: another number is drawn instead.
-// Returns the file's path, or empty when no file could be created and written.
-std::wstring writeHandOffFile(const std::wstring& folder, const std::string& bytes,
+// Writes a file's content through `write`, block by block in order; false when a block could not be
+// written or the content could not be made.
+using BlockWrite = std::function<bool(std::string_view block)>;
+using ContentWriter = std::function<bool(const BlockWrite& write)>;
+
+// Creates a new hand-off file in `folder` (used exactly as given) holding what `content` writes. A name that
+// already exists is never overwritten, since its file may not be consumed yet: another number is drawn
+// instead. Returns the file's path, or empty when no file could be created and written; a file left
+// incomplete is removed.
+std::wstring writeHandOffFile(const std::wstring& folder, const ContentWriter& content,
                               const std::function<std::uint32_t()>& drawNumber);
 
 }  // namespace brivane

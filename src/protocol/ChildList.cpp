@@ -32,14 +32,11 @@ void ChildList::refile(const ProtocolNode* child, std::uint32_t oldKey) {
   file(at, keyOf(child));
 }
 
-std::vector<ProtocolNode*> ChildList::takeAll() {
-  std::vector<ProtocolNode*> taken;
-  taken.reserve(count_);
-  forEach([&](ProtocolNode* child) { taken.push_back(child); });
+void ChildList::moveAllTo(std::vector<ProtocolNode*>& out) {
+  forEach([&out](ProtocolNode* child) { out.push_back(child); });
   slots_ = {};
   index_.reset();
   count_ = 0;
-  return taken;
 }
 
 std::uint32_t ChildList::slotOf(const ProtocolNode* child, std::uint32_t key) const {

@@ -38,8 +38,8 @@ class ChildList {
   // The earliest filed child under `key` that `matches` accepts, or null.
   template <typename Match>
   ProtocolNode* findFirst(std::uint32_t key, Match matches) const;
-  // Hands every child over in list order and empties the list and its index, in one linear pass.
-  std::vector<ProtocolNode*> takeAll();
+  // Hands every child over in list order, appended to `out`, and empties the list and its index.
+  void moveAllTo(std::vector<ProtocolNode*>& out);
 
   std::size_t size() const { return count_; }
   bool empty() const { return count_ == 0; }

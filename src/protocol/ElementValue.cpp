@@ -25,6 +25,8 @@ const Replacement* markupFor(wchar_t c) {
   return nullptr;
 }
 
+bool isPlain(wchar_t c) { return c < 0x80 && c != L'\r' && markupFor(c) == nullptr; }
+
 // Both integer kinds fit a long long: "%u" of the unsigned value and "%d" of the signed one.
 template <typename Sink>
 void writeDecimal(Sink& sink, long long value) {
@@ -100,9 +102,15 @@ ElementForm<Sink> elementFormOf(const ProtocolNode& node) {
 
 // One pass gives what the replacements in order give: no replacement yields a character that a later
 // one would replace again (the "<br>" of a line break is left as it is, and every reference is ASCII).
+// Runs of characters that stay as they are go out in one piece.
 template <typename Sink>
 void writeEscaped(Sink& sink, std::wstring_view source, bool keepLineBreaks) {
   for (std::size_t i = 0; i < source.size(); ++i) {
+    std::size_t run = i;
+    while (run < source.size() && isPlain(source[run])) ++run;
+    if (run != i) sink.text(source.substr(i, run - i));
+    if (run == source.size()) return;
+    i = run;
     const wchar_t c = source[i];
     if (const Replacement* markup = markupFor(c)) {
       sink.ascii(markup->text);
@@ -121,7 +129,6 @@ void writeEscaped(Sink& sink, std::wstring_view source, bool keepLineBreaks) {
 
 template ElementForm<WideSink> elementFormOf(const ProtocolNode&);
 template ElementForm<Utf8Sink> elementFormOf(const ProtocolNode&);
-template ElementForm<Utf8Size> elementFormOf(const ProtocolNode&);
 template void writeEscaped(WideSink&, std::wstring_view, bool);
 
 }  // namespace brivane

@@ -23,7 +23,6 @@ void writeEscaped(Sink& sink, std::wstring_view source, bool keepLineBreaks);
 
 extern template ElementForm<WideSink> elementFormOf(const ProtocolNode&);
 extern template ElementForm<Utf8Sink> elementFormOf(const ProtocolNode&);
-extern template ElementForm<Utf8Size> elementFormOf(const ProtocolNode&);
 extern template void writeEscaped(WideSink&, std::wstring_view, bool);
 
 }  // namespace brivane

@@ -38,7 +38,12 @@ void ProtocolNode::attach(ProtocolNode* child) {
   children_.append(child);
 }
 
-void ProtocolNode::destroyChildren() { destroyTrees(children_.takeAll()); }
+void ProtocolNode::destroyChildren() {
+  if (children_.empty()) return;
+  std::vector<ProtocolNode*> children;
+  children_.moveAllTo(children);
+  destroyTrees(std::move(children));
+}
 
 // Destroys detached subtrees without recursion: every node is emptied of its children and embedded tree
 // before it is deleted, so no destructor searches a parent's index or descends further.
@@ -48,7 +53,7 @@ void ProtocolNode::destroyTrees(std::vector<ProtocolNode*> pending) {
     pending.pop_back();
     if (node == nullptr) continue;
     node->parent_ = nullptr;
-    for (ProtocolNode* child : node->children_.takeAll()) pending.push_back(child);
+    node->children_.moveAllTo(pending);
     if (node->kind_ == ValueKind::EmbeddedTree) {
       pending.push_back(reinterpret_cast<ProtocolNode*>(node->data_));
       node->data_ = nullptr;

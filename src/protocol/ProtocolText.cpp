@@ -47,16 +47,11 @@ int writeText(ProtocolNode& node, std::wstring& out, int& depth) {
   return 0;
 }
 
-// Counted first, then written into a buffer of that size: a large request's text exists once, in UTF-8.
-std::string renderUtf8(ProtocolNode& node) {
-  Utf8Size size;
+bool renderUtf8(ProtocolNode& node, const std::function<bool(std::string_view block)>& write) {
+  Utf8Sink sink(write);
   int depth = 0;
-  writeElement(node, size, depth);
-  std::string bytes;
-  bytes.reserve(size.size());
-  Utf8Sink sink(bytes);
   writeElement(node, sink, depth);
-  return bytes;
+  return sink.finish();
 }
 
 std::wstring escapeText(const std::wstring& source, bool keepLineBreaks) {

@@ -24,16 +24,24 @@ int utf8Size(std::wstring_view text) {
 
 void Utf8Sink::text(std::wstring_view text) {
   if (isAscii(text)) {
-    out_.append(text.begin(), text.end());
-    return;
+    block_.append(text.begin(), text.end());
+  } else if (const int size = utf8Size(text); size > 0) {
+    const std::size_t at = block_.size();
+    block_.resize(at + static_cast<std::size_t>(size));
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), block_.data() + at, size, nullptr,
+                        nullptr);
   }
-  const int size = utf8Size(text);
-  if (size == 0) return;
-  const std::size_t at = out_.size();
-  out_.resize(at + static_cast<std::size_t>(size));
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out_.data() + at, size, nullptr, nullptr);
+  flushFull();
 }
 
-void Utf8Size::text(std::wstring_view text) { size_ += isAscii(text) ? text.size() : static_cast<std::size_t>(utf8Size(text)); }
+void Utf8Sink::flush() {
+  if (!failed_ && !block_.empty()) failed_ = !write_(block_);
+  block_.clear();
+}
+
+bool Utf8Sink::finish() {
+  flush();
+  return !failed_;
+}
 
 }  // namespace brivane

@@ -1,13 +1,14 @@
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace brivane {
 
-// Where protocol text goes: the UTF-16 text of writeText, the UTF-8 bytes stored for the application, or
-// only the count of those bytes, taken first so that the bytes go into one buffer of the exact size.
-// The writer makes the same calls on each, so the three cannot disagree.
+// Where protocol text goes: the UTF-16 text of writeText, or the UTF-8 bytes stored for the application,
+// handed on in blocks so that a large request's text never exists whole. The writer makes the same calls
+// on both, so the two cannot disagree.
 class WideSink {
  public:
   explicit WideSink(std::wstring& out) : out_(out) {}
@@ -23,34 +24,41 @@ class WideSink {
 
 class Utf8Sink {
  public:
-  explicit Utf8Sink(std::string& out) : out_(out) {}
-  void spaces(std::size_t count) { out_.append(count, ' '); }
-  void ascii(std::string_view text) { out_ += text; }
+  static constexpr std::size_t kBlock = std::size_t{1} << 20;
+  using Write = std::function<bool(std::string_view block)>;
+
+  explicit Utf8Sink(const Write& write) : write_(write) { block_.reserve(kBlock + kBlock / 4); }
+  void spaces(std::size_t count) {
+    block_.append(count, ' ');
+    flushFull();
+  }
+  void ascii(std::string_view text) {
+    block_ += text;
+    flushFull();
+  }
   void latin1(wchar_t c) {
     if (c < 0x80) {
-      out_ += static_cast<char>(c);
+      block_ += static_cast<char>(c);
     } else {
-      out_ += static_cast<char>(0xC0 | (c >> 6));
-      out_ += static_cast<char>(0x80 | (c & 0x3F));
+      block_ += static_cast<char>(0xC0 | (c >> 6));
+      block_ += static_cast<char>(0x80 | (c & 0x3F));
     }
+    flushFull();
   }
   // Converted as WideCharToMultiByte converts it, unpaired surrogates included.
   void text(std::wstring_view text);
+  // Hands on what is left; false when any block could not be written (later ones are then dropped).
+  bool finish();
 
  private:
-  std::string& out_;
-};
+  void flushFull() {
+    if (block_.size() >= kBlock) flush();
+  }
+  void flush();
 
-class Utf8Size {
- public:
-  void spaces(std::size_t count) { size_ += count; }
-  void ascii(std::string_view text) { size_ += text.size(); }
-  void latin1(wchar_t c) { size_ += c < 0x80 ? 1 : 2; }
-  void text(std::wstring_view text);
-  std::size_t size() const { return size_; }
-
- private:
-  std::size_t size_ = 0;
+  const Write& write_;
+  std::string block_;
+  bool failed_ = false;
 };
 
 }  // namespace brivane

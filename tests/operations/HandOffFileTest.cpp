@@ -36,6 +36,16 @@ TEST(ApplicationPath, OneBackslashSeparatesFolderAndExecutable) {
   EXPECT_EQ(applicationPath(L"C:\\Prog\\App"), expected);
 }
 
+// Content that writes `blocks` one after another.
+ContentWriter contentOf(std::vector<std::string> blocks) {
+  return [blocks](const BlockWrite& write) {
+    for (const std::string& block : blocks) {
+      if (!write(block)) return false;
+    }
+    return true;
+  };
+}
+
 class WriteHandOffFile : public ::testing::Test {
  protected:
   testing::TemporaryFolder folder;
@@ -43,17 +53,16 @@ class WriteHandOffFile : public ::testing::Test {
 
 TEST_F(WriteHandOffFile, StoresExactlyTheBytesUnderTheDrawnName) {
   ScriptedDraws draws{{7}};
-  const std::string bytes = "<a></a>\n";
-  const std::wstring path = writeHandOffFile(folder.path(), bytes, std::ref(draws));
+  const std::wstring path = writeHandOffFile(folder.path(), contentOf({"<a>", "</a>\n"}), std::ref(draws));
   EXPECT_EQ(path, folder.path() + L"\\qel_0000000007.psa");
-  EXPECT_EQ(testing::readFileBytes(path), bytes);
+  EXPECT_EQ(testing::readFileBytes(path), "<a></a>\n");
   EXPECT_EQ(draws.asked, 1);
 }
 
 TEST_F(WriteHandOffFile, ANameAlreadyTakenIsNeverOverwritten) {
   const std::wstring taken = folder.file(L"qel_0000000007.psa", "not yet consumed");
   ScriptedDraws draws{{7, 8}};
-  const std::wstring path = writeHandOffFile(folder.path(), "new", std::ref(draws));
+  const std::wstring path = writeHandOffFile(folder.path(), contentOf({"new"}), std::ref(draws));
   EXPECT_EQ(path, folder.path() + L"\\qel_0000000008.psa");
   EXPECT_EQ(testing::readFileBytes(taken), "not yet consumed");
   EXPECT_EQ(testing::readFileBytes(path), "new");
@@ -62,23 +71,34 @@ TEST_F(WriteHandOffFile, ANameAlreadyTakenIsNeverOverwritten) {
 TEST_F(WriteHandOffFile, GivesUpAfterABoundedNumberOfTakenNames) {
   const std::wstring taken = folder.file(L"qel_0000000007.psa", "not yet consumed");
   ScriptedDraws draws{{7}};
-  EXPECT_EQ(writeHandOffFile(folder.path(), "new", std::ref(draws)), L"");
+  EXPECT_EQ(writeHandOffFile(folder.path(), contentOf({"new"}), std::ref(draws)), L"");
   EXPECT_EQ(draws.asked, kHandOffNameAttempts);
   EXPECT_EQ(testing::readFileBytes(taken), "not yet consumed");
 }
 
 TEST_F(WriteHandOffFile, AMissingFolderFailsAtOnce) {
   ScriptedDraws draws{{7}};
-  EXPECT_EQ(writeHandOffFile(folder.pathOf(L"absent"), "x", std::ref(draws)), L"");
+  EXPECT_EQ(writeHandOffFile(folder.pathOf(L"absent"), contentOf({"x"}), std::ref(draws)), L"");
   EXPECT_EQ(draws.asked, 1);
   EXPECT_TRUE(testing::namesMatching(folder.path(), L"*").empty());
 }
 
 TEST_F(WriteHandOffFile, TheFolderIsUsedAsGiven) {
   ScriptedDraws draws{{12}};
-  const std::wstring path = writeHandOffFile(folder.path() + L"\\", "x", std::ref(draws));
+  const std::wstring path = writeHandOffFile(folder.path() + L"\\", contentOf({"x"}), std::ref(draws));
   EXPECT_EQ(path, folder.path() + L"\\\\qel_0000000012.psa");
   EXPECT_TRUE(testing::fileExists(folder.pathOf(L"qel_0000000012.psa")));
+}
+
+TEST_F(WriteHandOffFile, ContentThatCannotBeMadeLeavesNoFile) {
+  ScriptedDraws draws{{9}};
+  const ContentWriter failing = [](const BlockWrite& write) {
+    write("begun");
+    return false;
+  };
+  EXPECT_EQ(writeHandOffFile(folder.path(), failing, std::ref(draws)), L"");
+  EXPECT_EQ(draws.asked, 1);
+  EXPECT_TRUE(testing::namesMatching(folder.path(), L"*").empty());
 }
 
 }  // namespace

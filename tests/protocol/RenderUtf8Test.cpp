@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "protocol/ProtocolNode.h"
 #include "protocol/ProtocolText.h"
+#include "protocol/TextSink.h"
 
 namespace brivane {
 namespace {
@@ -13,6 +16,15 @@ std::string convertedText(ProtocolNode& node) {
   int depth = 0;
   writeText(node, text, depth);
   return toCodePage(text, CP_UTF8);
+}
+
+std::string utf8Of(ProtocolNode& node) {
+  std::string bytes;
+  EXPECT_TRUE(renderUtf8(node, [&bytes](std::string_view block) {
+    bytes += block;
+    return true;
+  }));
+  return bytes;
 }
 
 void setWord(ProtocolNode& node, ValueKind kind, std::uint32_t word) { node.setValue(kind, &word, sizeof word); }
@@ -41,7 +53,7 @@ void fillOddTree(ProtocolNode& root) {
 TEST(RenderUtf8, IsTheConvertedTextOfEveryKindAndCharacter) {
   ProtocolNode root(L"root", L"");
   fillOddTree(root);
-  const std::string bytes = renderUtf8(root);
+  const std::string bytes = utf8Of(root);
   EXPECT_EQ(bytes, convertedText(root));
   EXPECT_EQ(bytes.substr(0, 6), "<root>");
   EXPECT_NE(bytes.find("\xc3\xbc\xc3\xbf\xc2\x80\x7f\t<br>\n\r</latin>"), std::string::npos);
@@ -49,23 +61,41 @@ TEST(RenderUtf8, IsTheConvertedTextOfEveryKindAndCharacter) {
   EXPECT_NE(bytes.find("<odd type=\"string\">ab</odd>"), std::string::npos);
 }
 
-TEST(RenderUtf8, CountsTheBytesBeforeWritingThemIntoOneBuffer) {
-  ProtocolNode root(L"securing_files", L"");
+void addSources(ProtocolNode& root, int count) {
   ProtocolNode* targets = root.findPath(L"secure_file.targets", true);
-  for (int i = 0; i < 500; ++i) {
+  for (int i = 0; i < count; ++i) {
     ProtocolNode* target = ProtocolNode::addChild(targets, L"target");
     target->findPath(L"targets.target.source", true)->setString(L"C:\\D\u00f6cs\\" + std::to_wstring(i) + L"\u20ac.txt");
   }
+}
+
+TEST(RenderUtf8, ALargeTextComesInBoundedBlocksThatJoinUpToIt) {
+  ProtocolNode root(L"securing_files", L"");
+  addSources(root, 40000);
   fillOddTree(root);
-  const std::string bytes = renderUtf8(root);
+  std::vector<std::size_t> sizes;
+  std::string bytes;
+  EXPECT_TRUE(renderUtf8(root, [&](std::string_view block) {
+    sizes.push_back(block.size());
+    bytes += block;
+    return true;
+  }));
   EXPECT_EQ(bytes, convertedText(root));
-  // Sized exactly at the start: a miscount would have grown the buffer past its size.
-  EXPECT_EQ(bytes.capacity(), bytes.size());
+  ASSERT_GE(sizes.size(), 3u);
+  for (std::size_t size : sizes) EXPECT_LE(size, Utf8Sink::kBlock + 200);
+}
+
+TEST(RenderUtf8, AFailedWriteIsTheLast) {
+  ProtocolNode root(L"securing_files", L"");
+  addSources(root, 40000);
+  int calls = 0;
+  EXPECT_FALSE(renderUtf8(root, [&calls](std::string_view) { return ++calls < 2; }));
+  EXPECT_EQ(calls, 2);
 }
 
 TEST(RenderUtf8, EmptyNodeIsOneLine) {
   ProtocolNode root;
-  EXPECT_EQ(renderUtf8(root), "<node></node>\n");
+  EXPECT_EQ(utf8Of(root), "<node></node>\n");
 }
 
 }  // namespace
