@@ -49,6 +49,7 @@ std::uint32_t ChildList::slotOf(const ProtocolNode* child, std::uint32_t key) co
 }
 
 void ChildList::file(std::uint32_t at, std::uint32_t key) {
+  if (filings_ == kNone) renumberFilings();
   slots_[at].key = key;
   slots_[at].filed = filings_++;
   if (index_) link(at);
@@ -78,16 +79,27 @@ void ChildList::unlink(std::uint32_t at) {
   }
 }
 
-// The chains are laid in filing order, which is not the list order once a child has been refiled.
-void ChildList::buildIndex() {
+// The children's positions, earliest filed first.
+std::vector<std::uint32_t> ChildList::inFilingOrder() const {
   std::vector<std::uint32_t> live;
   live.reserve(count_);
   for (std::uint32_t at = 0; at < slots_.size(); ++at) {
     if (slots_[at].node != nullptr) live.push_back(at);
   }
   std::sort(live.begin(), live.end(), [this](std::uint32_t a, std::uint32_t b) { return slots_[a].filed < slots_[b].filed; });
+  return live;
+}
+
+// The chains are laid in filing order, which is not the list order once a child has been refiled.
+void ChildList::buildIndex() {
   index_ = std::make_unique<Index>();
-  for (std::uint32_t at : live) link(at);
+  for (std::uint32_t at : inFilingOrder()) link(at);
+}
+
+// Filing numbers run out after four billion filings in one list; they are then given anew, in order.
+void ChildList::renumberFilings() {
+  filings_ = 0;
+  for (std::uint32_t at : inFilingOrder()) slots_[at].filed = filings_++;
 }
 
 // Drops the holes; the chains hold only children, so they keep their order with their links renumbered.

@@ -58,7 +58,7 @@ class ChildList {
     ProtocolNode* node;  // null: a hole left by a removed child
     std::uint32_t key;
     std::uint32_t next;   // the next entry of the same bucket, when the list has an index
-    std::uint64_t filed;  // order of filing in this list, which decides among equal keys
+    std::uint32_t filed;  // order of filing in this list, which decides among equal keys
   };
   struct Chain {
     std::uint32_t first = kNone;
@@ -74,11 +74,13 @@ class ChildList {
   void unlink(std::uint32_t at);
   void buildIndex();
   void closeUp();
+  void renumberFilings();
+  std::vector<std::uint32_t> inFilingOrder() const;
 
   std::vector<Slot> slots_;
   std::unique_ptr<Index> index_;
   std::uint32_t count_ = 0;
-  std::uint64_t filings_ = 0;
+  std::uint32_t filings_ = 0;
 };
 
 template <typename Match>
