@@ -10,6 +10,8 @@ std::uint32_t ChildList::keyOf(const ProtocolNode* child) const { return child->
 
 void ChildList::append(ProtocolNode* child) {
   const auto at = static_cast<std::uint32_t>(slots_.size());
+  // Most lists keep one child; those that take a second mostly stop at four.
+  if (at == 1 && slots_.capacity() < kSecondStep) slots_.reserve(kSecondStep);
   slots_.push_back(Slot{child, 0, kNone, 0});
   ++count_;
   file(at, keyOf(child));

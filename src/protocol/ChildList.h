@@ -54,6 +54,7 @@ class ChildList {
 
  private:
   static constexpr std::uint32_t kNone = 0xFFFFFFFF;
+  static constexpr std::size_t kSecondStep = 4;
   struct Slot {
     ProtocolNode* node;  // null: a hole left by a removed child
     std::uint32_t key;
