@@ -9,9 +9,16 @@ namespace brivane {
 std::uint32_t ChildList::keyOf(const ProtocolNode* child) const { return child->nameHash(); }
 
 void ChildList::append(ProtocolNode* child) {
+  if (slots_.empty()) {
+    if (single_ == nullptr) {
+      single_ = child;
+      count_ = 1;
+      filings_ = 1;
+      return;
+    }
+    spreadIntoArray();
+  }
   const auto at = static_cast<std::uint32_t>(slots_.size());
-  // Most lists keep one child; those that take a second mostly stop at four.
-  if (at == 1 && slots_.capacity() < kSecondStep) slots_.reserve(kSecondStep);
   slots_.push_back(Slot{child, 0, kNone, 0});
   ++count_;
   file(at, keyOf(child));
@@ -19,6 +26,13 @@ void ChildList::append(ProtocolNode* child) {
 }
 
 void ChildList::remove(const ProtocolNode* child) {
+  if (single_ != nullptr) {
+    if (single_ == child) {
+      single_ = nullptr;
+      count_ = 0;
+    }
+    return;
+  }
   const std::uint32_t at = slotOf(child, keyOf(child));
   if (at == kNone) return;
   if (index_) unlink(at);
@@ -27,7 +41,9 @@ void ChildList::remove(const ProtocolNode* child) {
   if (slots_.size() - count_ > count_) closeUp();
 }
 
+// A single child is always the last filed, renamed or not.
 void ChildList::refile(const ProtocolNode* child, std::uint32_t oldKey) {
+  if (single_ != nullptr) return;
   const std::uint32_t at = firstSlot(oldKey, [child](const ProtocolNode* node) { return node == child; });
   if (at == kNone) return;
   if (index_) unlink(at);
@@ -36,6 +52,7 @@ void ChildList::refile(const ProtocolNode* child, std::uint32_t oldKey) {
 
 void ChildList::moveAllTo(std::vector<ProtocolNode*>& out) {
   forEach([&out](ProtocolNode* child) { out.push_back(child); });
+  single_ = nullptr;
   slots_ = {};
   index_.reset();
   count_ = 0;
@@ -125,6 +142,15 @@ void ChildList::closeUp() {
     }
   }
   slots_ = std::move(kept);
+  // An emptied list starts again as one without an array.
+  if (slots_.empty()) index_.reset();
+}
+
+// Lists that take a second child mostly stop at four.
+void ChildList::spreadIntoArray() {
+  slots_.reserve(kSecondStep);
+  slots_.push_back(Slot{single_, keyOf(single_), kNone, filings_ - 1});
+  single_ = nullptr;
 }
 
 }  // namespace brivane

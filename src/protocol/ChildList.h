@@ -13,8 +13,9 @@ class ProtocolNode;
 // entries (the child's position and its key) in the order they were filed; duplicate names are allowed.
 // The key of a child is this class's one virtual operation, and every index operation goes through it.
 //
-// A request holds hundreds of thousands of nodes, most with one to four children, and every heap block
-// costs; so the children sit in one array, and the buckets are chains through that array that appear
+// A request holds hundreds of thousands of nodes, most of them with one child or none, and every heap
+// block costs; so a list that has held one child at a time keeps it without an array. From the second
+// child on, the children sit in one array, and the buckets are chains through that array that appear
 // only once a list grows past kIndexFrom children. A shorter list is searched whole, earliest filed
 // first, which finds what the buckets would. A removed child leaves a hole that the next walk skips; the
 // array is closed up once holes outnumber children, so removing children one by one stays linear.
@@ -47,6 +48,7 @@ class ChildList {
   // Walks the children in list order, past the holes. Children may not be added or removed meanwhile.
   template <typename Visit>
   void forEach(Visit visit) const {
+    if (single_ != nullptr) visit(single_);
     for (const Slot& slot : slots_) {
       if (slot.node != nullptr) visit(slot.node);
     }
@@ -76,8 +78,11 @@ class ChildList {
   void buildIndex();
   void closeUp();
   void renumberFilings();
+  void spreadIntoArray();
   std::vector<std::uint32_t> inFilingOrder() const;
 
+  // The only child while the array is empty; its filing is always the list's last.
+  ProtocolNode* single_ = nullptr;
   std::vector<Slot> slots_;
   std::unique_ptr<Index> index_;
   std::uint32_t count_ = 0;
@@ -103,6 +108,7 @@ std::uint32_t ChildList::firstSlot(std::uint32_t key, Match matches) const {
 
 template <typename Match>
 ProtocolNode* ChildList::findFirst(std::uint32_t key, Match matches) const {
+  if (single_ != nullptr) return keyOf(single_) == key && matches(single_) ? single_ : nullptr;
   const std::uint32_t at = firstSlot(key, matches);
   return at == kNone ? nullptr : slots_[at].node;
 }

@@ -16,7 +16,7 @@ std::vector<std::wstring> childNames(ProtocolNode& node) {
 }
 
 // Lists short enough to be searched whole and long enough to have their bucket index behave alike.
-constexpr std::size_t kSizes[] = {2, ChildList::kIndexFrom - 1, ChildList::kIndexFrom + 1, 40};
+constexpr std::size_t kSizes[] = {0, 1, 2, ChildList::kIndexFrom - 1, ChildList::kIndexFrom + 1, 40};
 
 void addFillers(ProtocolNode& parent, std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) ProtocolNode::addChild(&parent, L"filler" + std::to_wstring(i));
@@ -77,6 +77,28 @@ TEST(ChildList, RemovalsInAnyOrderKeepTheOrderAndTheLookupsOfTheRest) {
       EXPECT_EQ(root.findPath(name, false), earliest) << size << ' ' << name;
     }
   }
+}
+
+TEST(ChildList, AListOfOneChildGrowsEmptiesAndGrowsAgain) {
+  ProtocolNode root;
+  ProtocolNode* only = ProtocolNode::addChild(&root, L"only");
+  EXPECT_EQ(root.findPath(L"only", false), only);
+  only->setName(L"same");
+  EXPECT_EQ(root.findPath(L"only", false), nullptr);
+  ProtocolNode* second = ProtocolNode::addChild(&root, L"same");
+  EXPECT_EQ(root.findPath(L"same", false), only);
+  EXPECT_EQ(childNames(root), (std::vector<std::wstring>{L"same", L"same"}));
+  delete only;
+  EXPECT_EQ(root.findPath(L"same", false), second);
+  delete second;
+  EXPECT_EQ(root.childCount(), 0u);
+  EXPECT_EQ(root.findPath(L"same", false), nullptr);
+  ProtocolNode* again = ProtocolNode::addChild(&root, L"same");
+  ProtocolNode* other = ProtocolNode::addChild(&root, L"other");
+  EXPECT_EQ(childNames(root), (std::vector<std::wstring>{L"same", L"other"}));
+  EXPECT_EQ(root.findPath(L"same", false), again);
+  EXPECT_EQ(root.findPath(L"other", false), other);
+  EXPECT_EQ(again->parent(), &root);
 }
 
 TEST(NodeName, LongAndShortNamesAndRenamesToTheirOwnText) {
