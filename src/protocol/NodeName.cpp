@@ -10,7 +10,7 @@ void NodeName::assign(std::wstring_view text) {
   std::copy(text.begin(), text.end(), heap != nullptr ? heap : local);
   release();
   if (heap != nullptr) {
-    heap_ = heap;
+    std::memcpy(local_, &heap, sizeof heap);
   } else {
     std::copy(local, local + text.size(), local_);
   }
@@ -18,7 +18,7 @@ void NodeName::assign(std::wstring_view text) {
 }
 
 void NodeName::release() {
-  if (size_ > kInline) delete[] heap_;
+  if (size_ > kInline) delete[] heap();
   size_ = 0;
 }
 
