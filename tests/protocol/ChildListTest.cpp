@@ -3,17 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "ChildNames.h"
 #include "protocol/ChildList.h"
 #include "protocol/ProtocolNode.h"
 
 namespace brivane {
 namespace {
 
-std::vector<std::wstring> childNames(ProtocolNode& node) {
-  std::vector<std::wstring> names;
-  node.forEachChild([&](ProtocolNode& child) { names.push_back(child.getName()); });
-  return names;
-}
+using testing::childNames;
 
 // Lists short enough to be searched whole and long enough to have their bucket index behave alike.
 constexpr std::size_t kSizes[] = {0, 1, 2, ChildList::kIndexFrom - 1, ChildList::kIndexFrom + 1, 40};

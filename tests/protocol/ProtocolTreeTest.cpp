@@ -4,16 +4,13 @@
 #include <vector>
 
 #include "protocol/NameHash.h"
+#include "ChildNames.h"
 #include "protocol/ProtocolNode.h"
 
 namespace brivane {
 namespace {
 
-std::vector<std::wstring> childNames(ProtocolNode& node) {
-  std::vector<std::wstring> names;
-  node.forEachChild([&](ProtocolNode& child) { names.push_back(child.getName()); });
-  return names;
-}
+using testing::childNames;
 
 TEST(NameHash, IsTheCrc32OfTheNameWithItsTerminator) {
   EXPECT_EQ(nameHashOf(L"system"), 0x5A4744FAu);
