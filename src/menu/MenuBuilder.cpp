@@ -40,9 +40,6 @@ std::optional<MenuLabelSets> fetchMenuLabelSets(bool allSecured) {
   return sets;
 }
 
-std::size_t identifiersGranted(UINT firstId, UINT lastId) {
-  return lastId < firstId ? 0 : std::min<std::size_t>(std::size_t{lastId} - firstId + 1, kMostIdentifiers);
-}
 
 // The limits, the secured folders beside the first item and the recent ones other than those; no
 // selected item is ever a target.
@@ -86,6 +83,10 @@ bool insertMenu(HMENU menu, UINT position, UINT firstId, const CommandTable& tab
 }
 
 }  // namespace
+
+std::size_t identifiersGranted(UINT firstId, UINT lastId) {
+  return lastId < firstId ? 0 : std::min<std::size_t>(std::size_t{lastId} - firstId + 1, kMostIdentifiers);
+}
 
 std::optional<CommandTable> buildMenu(HMENU menu, UINT position, UINT firstId, UINT lastId, UINT flags,
                                       HBITMAP fileBitmap, HBITMAP folderBitmap, HBITMAP convertBitmap,

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +10,9 @@
 #include "menu/CommandTable.h"
 
 namespace brivane {
+
+// The identifiers a menu may use between `firstId` and `lastId`; the count goes back to the shell in 16 bits.
+std::size_t identifiersGranted(UINT firstId, UINT lastId);
 
 // Inserts the product's entries for the filtered selection into the shell's menu at `position`: a
 // separator, the primary and secondary entries (and the convert entry for secured items), the two send

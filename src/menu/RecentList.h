@@ -17,8 +17,9 @@ inline constexpr wchar_t kNearLimitValue[] = L"max_qelf";
 // REG_DWORD. Always true.
 bool readRecentLimits(std::int32_t& recentLimit, std::int32_t& nearLimit);
 
-// Replaces `out` with the history's existing paths, in order, leaving out the excluded ones, at most "max_history" of them. The list ends at the first number without a
-// string value. Without a "max_history" limit the key and both limits are created and the list is empty.
+// Replaces `out` with the history's existing paths, in order, leaving out the excluded ones, at most
+// "max_history" of them. The list ends at the first number without a string value. Without a
+// "max_history" limit the key and both limits are created and the list is empty.
 void readRecentPaths(std::vector<std::wstring>& out, const PathSet& exclusions);
 
 }  // namespace brivane

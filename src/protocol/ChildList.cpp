@@ -105,7 +105,8 @@ std::vector<std::uint32_t> ChildList::inFilingOrder() const {
   for (std::uint32_t at = 0; at < slots_.size(); ++at) {
     if (slots_[at].node != nullptr) live.push_back(at);
   }
-  std::sort(live.begin(), live.end(), [this](std::uint32_t a, std::uint32_t b) { return slots_[a].filed < slots_[b].filed; });
+  std::sort(live.begin(), live.end(),
+            [this](std::uint32_t a, std::uint32_t b) { return slots_[a].filed < slots_[b].filed; });
   return live;
 }
 

@@ -11,11 +11,9 @@ namespace {
 
 constexpr std::wstring_view kLongFormPrefix = L"\\\\?\\";
 
-// A folder that exists; a failed query counts as no folder.
-bool isExistingFolder(const std::wstring& path) {
-  if (path.find(L'\0') != std::wstring::npos) return false;
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+// The entry's attributes; none for a path the system would read cut short at a NUL.
+DWORD attributesOf(const std::wstring& path) {
+  return path.find(L'\0') != std::wstring::npos ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
 }
 
 std::wstring textAfterLast(const std::wstring& text, wchar_t separator) {
@@ -24,6 +22,16 @@ std::wstring textAfterLast(const std::wstring& text, wchar_t separator) {
 }
 
 }  // namespace
+
+bool isExistingFolder(const std::wstring& path) {
+  const DWORD attributes = attributesOf(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool isExistingFile(const std::wstring& path) {
+  const DWORD attributes = attributesOf(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
 
 bool hasExtension(const std::wstring& path, const std::wstring& extension) {
   std::wstring wanted = lowerCased(extension);

@@ -5,6 +5,10 @@
 
 namespace brivane {
 
+// An entry that exists and is a folder, or one that exists and is not; a failed query counts as neither.
+bool isExistingFolder(const std::wstring& path);
+bool isExistingFile(const std::wstring& path);
+
 // True when the text after the path's last "." (the whole path without one) equals the extension,
 // given with or without its leading ".", ignoring letter case.
 bool hasExtension(const std::wstring& path, const std::wstring& extension);

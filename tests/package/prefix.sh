@@ -11,7 +11,6 @@ dir=$(mkdir -p "$2" && cd "$2" && pwd)
 export WINEPREFIX=$dir/wineprefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-pidfile=$dir/wineserver.pid
 
 # What Wine changes by itself, as extended regular expressions over the difference's lines ("+ " added,
 # "- " gone; registry lines are "[key]" or "[key]|value", file lines "type path").
@@ -32,12 +31,9 @@ wine_changes=(
   '^- \[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions(\\Approved)?\]$'
 )
 
+# Ends the prefix's server, the persistent one included.
 stop_server() {
   wineserver -k 2>/dev/null || true
-  if [ -f "$pidfile" ]; then
-    kill "$(cat "$pidfile")" 2>/dev/null || true
-    rm -f "$pidfile"
-  fi
 }
 
 # The registry as exported by regedit: each key on a line of its own, each value as "[key]|value" with
@@ -67,7 +63,6 @@ case $command in
     wineboot -i >/dev/null 2>&1 </dev/null
     wineserver -w
     wineserver -p -f >/dev/null 2>&1 &
-    echo $! > "$pidfile"
     # Wine's service processes start here, away from the test run's output pipes.
     wine cmd /c exit >/dev/null 2>&1 </dev/null
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f \

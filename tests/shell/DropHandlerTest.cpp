@@ -129,6 +129,7 @@ TEST_F(DropHandler, TheHostsCurrentDirectoryNeverMovesWhileTheApplicationStartsI
   EXPECT_EQ(dragAndDrop(data.get(), kLeftButton, kLeftButton).drop, S_OK);
   const testing::JournalEntry entry = handedOff();
   EXPECT_EQ(sampler.stop(), std::set<std::wstring>{before});
+  EXPECT_GT(sampler.samples(), 1u);
   EXPECT_EQ(entry.workingFolder, BRIVANE_MODULE_DIR);
   EXPECT_EQ(entry.show, L"hidden");
   EXPECT_EQ(entry.commandLine,

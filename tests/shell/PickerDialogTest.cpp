@@ -145,6 +145,7 @@ TEST_F(PickerThroughDll, SaveDialogStartsInTheItemsFolderWithTheDefaultName) {
     saved = saveAs(dialog, L"Archive");
   });
   EXPECT_EQ(sampler.stop(), std::set<std::wstring>{callerFolder});
+  EXPECT_GT(sampler.samples(), 1u);
   EXPECT_EQ(dialogs, 1u);
   EXPECT_EQ(title, L"contextmenu.pathdialog.secure");
   EXPECT_EQ(name, L"contextmenu.defaultfoldername.qeld");

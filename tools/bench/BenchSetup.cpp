@@ -29,14 +29,6 @@ bool setModuleFolder(const std::wstring& folder) {
          ERROR_SUCCESS;
 }
 
-std::wstring moduleFolder() {
-  wchar_t buffer[MAX_PATH];
-  DWORD bytes = sizeof buffer;
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, kProductKey, L"ModuleFolder", RRF_RT_REG_SZ, nullptr, buffer, &bytes) !=
-      ERROR_SUCCESS)
-    return {};
-  return buffer;
-}
 
 std::wstring minimalModuleFolder(const std::wstring& benchFolder) { return benchFolder + L"\\minimal-module"; }
 

@@ -9,7 +9,6 @@ std::vector<std::wstring> itemPaths(const std::wstring& benchFolder, int count);
 
 // Points the product's "ModuleFolder" at `folder`, which decides the core library the extension loads.
 bool setModuleFolder(const std::wstring& folder);
-std::wstring moduleFolder();
 
 // The bench's own stand-ins beside the shipped module folder: the minimal core library and an
 // application that exits at once.

@@ -94,9 +94,10 @@ bool insertMenu(HMENU menu, HBITMAP bitmap) {
     SetMenuItemBitmaps(menu, position++, MF_BYPOSITION, bitmap, bitmap);
   }
   for (UINT id = kFirstId + 2; id < kFirstId + 4; ++id) {
-    HMENU send = CreateMenu();
-    ok = ok && InsertMenuW(send, 0, MF_BYPOSITION | MF_STRING, id, L"...");
-    ok = ok && InsertMenuW(menu, position, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(send), L"Send");
+    UniqueMenu send(CreateMenu());
+    ok = ok && InsertMenuW(send.get(), 0, MF_BYPOSITION | MF_STRING, id, L"...");
+    ok = ok && InsertMenuW(menu, position, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(send.get()), L"Send");
+    if (ok) send.release();  // the menu owns it now
     SetMenuItemBitmaps(menu, position++, MF_BYPOSITION, bitmap, bitmap);
   }
   return ok && InsertMenuW(menu, position, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);

@@ -34,7 +34,7 @@ class HDropData final : public IDataObject {
  private:
   ~HDropData() = default;
   std::vector<wchar_t> block_;  // DROPFILES followed by the double-NUL-terminated list
-  ULONG references_ = 1;
+  ULONG references_ = 0;  // the first ComPtr holding it adds the first reference
 };
 
 }  // namespace brivane::bench

@@ -7,6 +7,7 @@
 #include "operations/HandOff.h"
 #include "settings/ProductSettings.h"
 #include "support/Handles.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
@@ -47,8 +48,7 @@ Finding tempFolder() {
   if (source == TempFolderSource::None || folder.empty())
     return Finding::fail(kTempFolderLink, L"no setting names a temporary folder for hand-off files", kSetTempFolder);
   const std::wstring where = folder + L" (from " + sourceName(source) + L")";
-  const DWORD attributes = GetFileAttributesW(folder.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+  if (!isExistingFolder(folder))
     return Finding::fail(kTempFolderLink, where + L" does not exist", kSetTempFolder);
   if (const DWORD error = writeTestFile(folder); error != ERROR_SUCCESS)
     return Finding::fail(kTempFolderLink,
@@ -61,8 +61,7 @@ Finding application() {
   std::wstring moduleFolder;
   readModuleFolder(kHandOffProductKey, moduleFolder);
   const std::wstring path = applicationPath(moduleFolder);
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+  if (!isExistingFile(path))
     return Finding::fail(kApplicationLink, path + L" does not exist", L"repair the product's installation");
   return Finding::ok(kApplicationLink, path + L" exists");
 }

@@ -8,6 +8,7 @@
 #include "StatusText.h"
 #include "menu/Classification.h"
 #include "menu/CommandTable.h"
+#include "menu/MenuBuilder.h"
 #include "menu/MenuLabels.h"
 #include "menu/Selection.h"
 #include "protocol/Labels.h"
@@ -16,11 +17,6 @@ namespace brivane {
 namespace {
 
 constexpr const wchar_t* kLabelSetNames[] = {L"file", L"folder", L"mixed", L"convert"};
-
-// The identifiers a menu may use; the extension keeps them within 16 bits as well.
-std::size_t identifiersGranted(UINT firstId, UINT lastId) {
-  return lastId < firstId ? 0 : std::min<std::size_t>(std::size_t{lastId} - firstId + 1, 0xFFFF);
-}
 
 std::optional<NoMenuReason> selectionEmptied(const std::vector<std::wstring>& paths) {
   std::vector<std::wstring> kept = paths;

@@ -13,21 +13,12 @@
 #include "protocol/CoreLibrary.h"
 #include "protocol/Labels.h"
 #include "settings/ProductSettings.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
 
 constexpr wchar_t kRepair[] = L"repair the product's installation";
-
-bool isFolder(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool isFile(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 Finding moduleFolder() {
   const std::wstring place = registryPlace(HKEY_LOCAL_MACHINE, L"Software\\Brivane", L"ModuleFolder");
@@ -37,7 +28,7 @@ Finding moduleFolder() {
         kModuleFolderLink,
         whyStringRefused(readRawValue(HKEY_LOCAL_MACHINE, L"Software\\Brivane", L"ModuleFolder"), place),
         kRepair + std::wstring(L", or set ") + place + L" (REG_SZ) to its installation folder");
-  if (!isFolder(folder))
+  if (!isExistingFolder(folder))
     return Finding::fail(kModuleFolderLink, place + L" names " + folder + L", which is not an existing folder",
                          kRepair + std::wstring(L" (was its folder moved or deleted?)"));
   return Finding::ok(kModuleFolderLink, place + L" is " + folder);
@@ -46,7 +37,7 @@ Finding moduleFolder() {
 Finding coreLibrary() {
   std::wstring path;
   coreLibraryPath(kHandOffProductKey, path);
-  if (!isFile(path)) return Finding::fail(kCoreLibraryLink, path + L" does not exist", kRepair);
+  if (!isExistingFile(path)) return Finding::fail(kCoreLibraryLink, path + L" does not exist", kRepair);
   CoreLibrary library;
   library.load();
   const DWORD error = GetLastError();

@@ -11,6 +11,7 @@
 #include "RegistryValue.h"
 #include "module/RegistrationInputs.h"
 #include "module/RegistrationTables.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
@@ -31,8 +32,7 @@ bool sameText(const std::wstring& a, const std::wstring& b) {
 
 // The module path row holds a file name: it must be a 64-bit DLL that exists.
 std::optional<std::wstring> serverFileProblem(const std::wstring& place, const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+  if (!isExistingFile(path))
     return place + L" names " + path + L", which does not exist";
   if (std::wstring problem = imageProblem(path); !problem.empty())
     return place + L" names " + path + L", " + problem + L", not a 64-bit DLL";

@@ -14,6 +14,7 @@
 #include "ShellSelection.h"
 #include "module/ClassId.h"
 #include "support/Handles.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
@@ -32,14 +33,9 @@ std::wstring selectionText(const std::vector<std::wstring>& paths) {
   return std::to_wstring(paths.size()) + L" items from " + paths.front();
 }
 
-bool isFolder(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // Explorer loads the handlers of HKCR\Folder for a folder, those of HKCR\* for anything else.
 bool handlerListed(const std::wstring& firstPath) {
-  const std::vector<RegisteredHandler> handlers = contextMenuHandlers(isFolder(firstPath));
+  const std::vector<RegisteredHandler> handlers = contextMenuHandlers(isExistingFolder(firstPath));
   return std::any_of(handlers.begin(), handlers.end(), [](const RegisteredHandler& handler) {
     return IsEqualCLSID(handler.clsid, kShellExtensionClassId) != FALSE;
   });

@@ -8,14 +8,10 @@
 #include "OwnerWindow.h"
 #include "PickerAnswer.h"
 #include "ShellSelection.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
-
-bool isFolder(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // Invokes the entry at offset with a watcher answering the dialogs it opens.
 int invokeEntry(const ContextMenuHandlers& handlers, const MenuOptions& options, OwnerWindow& owner, Output& out) {
@@ -41,7 +37,7 @@ int runMenu(const MenuOptions& options, Output& out) {
   ContextMenuHandlers handlers;
   UniqueMenu menu(CreatePopupMenu());
   if (!menu) return fail(L"cannot create a menu", E_OUTOFMEMORY);
-  hr = handlers.build(contextMenuHandlers(isFolder(options.paths.front())), selection, menu.get(), options.firstId,
+  hr = handlers.build(contextMenuHandlers(isExistingFolder(options.paths.front())), selection, menu.get(), options.firstId,
                       options.lastId, options.flags, out);
   if (FAILED(hr)) return fail(L"the shell gives no data object for the selection", hr);
   for (const std::wstring& line : describeMenu(menu.get(), options.firstId)) out.line(line);
