@@ -10,14 +10,7 @@
 namespace brivane {
 namespace {
 
-// The format with its one "%s" replaced by the argument; a format without "%s" is used unchanged.
-std::wstring fillFormat(const wchar_t* format, const std::wstring& argument) {
-  std::wstring text(format);
-  const std::size_t at = text.find(L"%s");
-  if (at != std::wstring::npos) text.replace(at, 2, argument);
-  return text;
-}
-
+// A row's value name; empty, the key's default value, for none.
 std::wstring valueNameOf(const wchar_t* format, const std::wstring& classId) {
   return format ? fillFormat(format, classId) : std::wstring();
 }

@@ -38,4 +38,11 @@ std::span<const RegistrationRow> registrationRows() { return kRegistrationRows; 
 
 std::span<const RemovalRow> removalRows() { return kRemovalRows; }
 
+std::wstring fillFormat(const wchar_t* format, const std::wstring& argument) {
+  std::wstring text(format);
+  const std::size_t at = text.find(L"%s");
+  if (at != std::wstring::npos) text.replace(at, 2, argument);
+  return text;
+}
+
 }  // namespace brivane

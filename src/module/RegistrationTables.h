@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <span>
+#include <string>
 
 namespace brivane {
 
@@ -31,6 +32,10 @@ struct RemovalRow {
 
 // In the order written.
 std::span<const RegistrationRow> registrationRows();
+
+// A row's key, value name or data with its one "%s" replaced by `argument`; a format without "%s" is
+// used unchanged.
+std::wstring fillFormat(const wchar_t* format, const std::wstring& argument);
 
 // In the order deleted: a sub-key before its parent.
 std::span<const RemovalRow> removalRows();

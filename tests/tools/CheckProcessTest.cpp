@@ -232,7 +232,8 @@ TEST_F(CheckTest, UserTemporaryFolderAnswersFirst) {
 
 TEST_F(CheckTest, RecentListLimitAsAStringFails) {
   setString(HKEY_CURRENT_USER, L"Software\\Brivane\\MRU_qelf", L"max_history", L"5");
-  expectFirstFail(L"recent-list", L"max_history is REG_SZ, not REG_DWORD");
+  expectFirstFail(L"recent-list",
+                  L"max_history is REG_SZ, not REG_DWORD, so the next right-click lists no recent folders and stores 3");
 }
 
 TEST_F(CheckTest, RecentListNotesSkippedEntriesAndTheGap) {
@@ -252,6 +253,17 @@ TEST_F(CheckTest, RecentListNotesSkippedEntriesAndTheGap) {
             std::string::npos)
       << text;
   EXPECT_NE(text.find("1 numbered entries after the gap at 3 are never read"), std::string::npos) << text;
+}
+
+TEST_F(CheckTest, RecentListCountsWhatTheMenuOffersAtMost) {
+  const std::wstring key = L"Software\\Brivane\\MRU_qelf";
+  setDword(HKEY_CURRENT_USER, key, L"max_history", 1);
+  setString(HKEY_CURRENT_USER, key, L"1", install.root().file(L"first.qeld"));
+  setString(HKEY_CURRENT_USER, key, L"2", install.root().file(L"second.qeld"));
+  const ProcessResult result = runCheck();
+  const ReportLine* line = lineOf(linkLines(result.out), L"recent-list");
+  ASSERT_NE(line, nullptr);
+  EXPECT_TRUE(contains(line->text, L"2 recent secured folders (the menu offers the first 1)")) << joined(result.out);
 }
 
 TEST_F(CheckTest, RightClickShowsTheExtensionsMenu) {

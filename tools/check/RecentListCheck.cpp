@@ -19,21 +19,44 @@ struct HistoryRead {
   std::wstring limits;                 // "max_history 3, max_qelf 3"
   std::vector<std::wstring> problems;  // limits the extension ignores
   std::vector<std::wstring> notes;     // entries it skips or never reaches
+  DWORD shown = 0;                     // max_history, when the menu reads one
   unsigned listed = 0;
   unsigned end = 1;  // the number at which the list ends
 };
 
-void readLimit(const wchar_t* name, HistoryRead& read) {
-  const RawValue value = readRawValue(HKEY_CURRENT_USER, kHistoryKey, name);
+// What the menu does without a usable limit: without max_history it lists no recent folders and sets
+// the key up again (both limits as REG_DWORD, 3 where there was none); without max_qelf it uses 3.
+struct LimitRule {
+  const wchar_t* name;
+  const wchar_t* whenAbsent;
+  const wchar_t* whenNotDword;
+};
+
+constexpr LimitRule kLimitRules[] = {
+    {kRecentLimitValue, L" absent (the next right-click lists no recent folders and stores 3)",
+     L", not REG_DWORD, so the next right-click lists no recent folders and stores 3 in its place"},
+    {kNearLimitValue, L" absent (3 is used)", L", not REG_DWORD, so the menu ignores it and uses 3"},
+};
+
+void readLimit(const LimitRule& rule, HistoryRead& read) {
+  const RawValue value = readRawValue(HKEY_CURRENT_USER, kHistoryKey, rule.name);
   DWORD limit = 0;
-  if (readRegDword(HKEY_CURRENT_USER, kHistoryKey, name, limit)) {
-    read.limits += (read.limits.empty() ? L"" : L", ") + std::wstring(name) + L" " + std::to_wstring(limit);
+  const std::wstring separator = read.limits.empty() ? L"" : L", ";
+  if (readRegDword(HKEY_CURRENT_USER, kHistoryKey, rule.name, limit)) {
+    read.limits += separator + rule.name + L" " + std::to_wstring(limit);
+    if (rule.name == kRecentLimitValue) read.shown = limit;
   } else if (value.valueFound) {
-    read.problems.push_back(std::wstring(name) + L" is " + registryTypeName(value.type) +
-                            L", not REG_DWORD, so the menu ignores it and uses 3");
+    read.problems.push_back(rule.name + (L" is " + registryTypeName(value.type)) + rule.whenNotDword);
   } else {
-    read.limits += (read.limits.empty() ? L"" : L", ") + std::wstring(name) + L" absent (3 is used)";
+    read.limits += separator + rule.name + rule.whenAbsent;
   }
+}
+
+// The menu offers at most max_history of the existing entries.
+std::wstring listedText(const HistoryRead& read) {
+  std::wstring text = std::to_wstring(read.listed) + L" recent secured folders";
+  if (read.listed > read.shown) text += L" (the menu offers the first " + std::to_wstring(read.shown) + L")";
+  return text;
 }
 
 void readEntries(HistoryRead& read) {
@@ -83,13 +106,11 @@ Finding recentList() {
   if (!readRawValue(HKEY_CURRENT_USER, kHistoryKey, nullptr).keyFound)
     return Finding::ok(kRecentListLink, place + L" does not exist yet; the first right-click creates it");
   HistoryRead read;
-  readLimit(kRecentLimitValue, read);
-  readLimit(kNearLimitValue, read);
+  for (const LimitRule& rule : kLimitRules) readLimit(rule, read);
   readEntries(read);
   noteGap(read);
   Finding finding = read.problems.empty()
-                        ? Finding::ok(kRecentListLink, place + L": " + read.limits + L"; " +
-                                                           std::to_wstring(read.listed) + L" recent secured folders")
+                        ? Finding::ok(kRecentListLink, place + L": " + read.limits + L"; " + listedText(read))
                         : Finding::fail(kRecentListLink, place + L": " + read.problems.front(),
                                         L"delete that value (3 is then used) or store the limit as REG_DWORD");
   finding.details = std::move(read.notes);

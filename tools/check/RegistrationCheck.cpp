@@ -19,12 +19,6 @@ namespace {
 constexpr wchar_t kRegisterAgain[] =
     L"register the extension again: repair the product's installation (or run regsvr32 on BrivaneShell.dll)";
 
-std::wstring substituted(std::wstring_view format, const std::wstring& argument) {
-  std::wstring text(format);
-  if (const std::size_t at = text.find(L"%s"); at != std::wstring::npos) text.replace(at, 2, argument);
-  return text;
-}
-
 bool sameText(const std::wstring& a, const std::wstring& b) {
   return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
          CSTR_EQUAL;
@@ -41,8 +35,8 @@ std::optional<std::wstring> serverFileProblem(const std::wstring& place, const s
 
 // What is wrong with one registration row, if anything.
 std::optional<std::wstring> rowProblem(const RegistrationRow& row, const std::wstring& classId) {
-  const std::wstring key = substituted(row.key, classId);
-  const std::wstring name = row.valueName ? substituted(row.valueName, classId) : L"";
+  const std::wstring key = fillFormat(row.key, classId);
+  const std::wstring name = row.valueName ? fillFormat(row.valueName, classId) : L"";
   const std::wstring place = registryPlace(row.root, key, name.c_str());
   const RawValue value = readRawValue(row.root, key, name.c_str());
   if (!value.keyFound) return registryPlace(row.root, key) + L" is missing";
@@ -50,7 +44,7 @@ std::optional<std::wstring> rowProblem(const RegistrationRow& row, const std::ws
     return whyStringRefused(value, place);
   if (row.argument == RowArgument::ModulePath && std::wstring_view(row.data) == L"%s")
     return serverFileProblem(place, value.text);
-  const std::wstring expected = substituted(row.data, classId);
+  const std::wstring expected = fillFormat(row.data, classId);
   if (!sameText(value.text, expected)) return place + L" is \"" + value.text + L"\", not \"" + expected + L"\"";
   return std::nullopt;
 }
