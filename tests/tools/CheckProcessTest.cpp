@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "CheckedInstall.h"
 #include "JsonReader.h"
 #include "ProcessRun.h"
+#include "support/TestSupport.h"
 
 namespace brivane {
 namespace {
@@ -27,18 +27,9 @@ constexpr wchar_t kClassId[] = L"{AAFA3869-C27B-4D5C-A007-5D5F7848077C}";
 const Lines kChain = {L"class-registration", L"menu-handlers", L"file-types",  L"extension",   L"module-folder",
                       L"core-library",       L"labels",        L"temp-folder", L"application", L"recent-list"};
 
-std::string narrow(const std::wstring& text) {
-  std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                                               nullptr, 0, nullptr, nullptr)),
-                  '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), static_cast<int>(out.size()),
-                      nullptr, nullptr);
-  return out;
-}
-
 std::string joined(const Lines& lines) {
   std::string text;
-  for (const std::wstring& line : lines) text += narrow(line) + "\n";
+  for (const std::wstring& line : lines) text += testing::toUtf8(line) + "\n";
   return text;
 }
 
@@ -92,12 +83,11 @@ void setDword(HKEY root, const std::wstring& key, const wchar_t* name, DWORD val
 
 // The resource file without the line of one label key.
 void removeLabel(const std::wstring& file, const std::string& key) {
-  std::ifstream in(narrow(file).c_str(), std::ios::binary);
+  std::istringstream in(testing::readFileBytes(file).value_or(""));
   std::string line, kept;
   while (std::getline(in, line))
     if (line.rfind(key + "=", 0) != 0) kept += line + "\n";
-  in.close();
-  std::ofstream(narrow(file).c_str(), std::ios::binary | std::ios::trunc) << kept;
+  ASSERT_TRUE(testing::writeFileBytes(file, kept));
 }
 
 class CheckTest : public ::testing::Test {
@@ -142,10 +132,7 @@ TEST_F(CheckTest, HealthyInstallPassesEveryLinkInOrder) {
 
 TEST_F(CheckTest, TheTemporaryFolderKeepsNoTestFile) {
   ASSERT_EQ(runCheck().exitCode, 0u);
-  WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW((install.tempFolder() + L"\\*.tmp").c_str(), &found);
-  EXPECT_EQ(search, INVALID_HANDLE_VALUE);
-  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  EXPECT_TRUE(testing::namesMatching(install.tempFolder(), L"*").empty());
 }
 
 TEST_F(CheckTest, RegistrationBrokenLinkByLink) {
@@ -249,7 +236,8 @@ TEST_F(CheckTest, RecentListNotesSkippedEntriesAndTheGap) {
   ASSERT_NE(line, nullptr);
   EXPECT_TRUE(contains(line->text, L"max_history 3, max_qelf 2; 1 recent secured folders")) << joined(result.out);
   const std::string text = joined(result.out);
-  EXPECT_NE(text.find("entry 2 names " + narrow(install.root().child(L"gone.qeld")) + ", which no longer exists"),
+  const std::string gone = testing::toUtf8(install.root().child(L"gone.qeld"));
+  EXPECT_NE(text.find("entry 2 names " + gone + ", which no longer exists"),
             std::string::npos)
       << text;
   EXPECT_NE(text.find("1 numbered entries after the gap at 3 are never read"), std::string::npos) << text;
@@ -290,7 +278,7 @@ TEST_F(CheckTest, RightClickGivesTheFirstReasonForNoMenu) {
   wchar_t startMenu[MAX_PATH] = {};
   ASSERT_TRUE(SHGetSpecialFolderPathW(nullptr, startMenu, CSIDL_STARTMENU, TRUE));
   const std::wstring inStartMenu = std::wstring(startMenu) + L"\\brivane-check-test.txt";
-  std::ofstream(narrow(inStartMenu).c_str()) << "x";
+  ASSERT_TRUE(testing::writeFileBytes(inStartMenu, "x"));
   expectFirstFail(L"right-click", L"lies below the user's Start Menu folder", {inStartMenu});
   DeleteFileW(inStartMenu.c_str());
 }
