@@ -14,11 +14,7 @@ winpath() { echo "Z:${1//\//\\}"; }
 
 fail() { echo "bench: $1" >&2; exit 1; }
 
-if ! command -v gnuplot >/dev/null; then
-  [ "$(id -u)" = 0 ] || fail "gnuplot is missing; install Debian's gnuplot-nox (as root) and rerun"
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends gnuplot-nox >/dev/null \
-    || fail "apt-get install gnuplot-nox failed; run it by hand to see why, then rerun"
-fi
+command -v gnuplot >/dev/null || fail "gnuplot is missing; run scripts/bootstrap.sh (as root) and rerun"
 
 # The items: one folder per selection size, made once and kept.
 make_items() {
