@@ -3,10 +3,22 @@
 set(package_tests_dir ${CMAKE_CURRENT_LIST_DIR})
 set(package_run_dir ${CMAKE_CURRENT_BINARY_DIR}/package)
 
-# An older package of the same product, for the upgrade.
+# An older package of the same product, for the upgrade. Its modules are built once more with the older
+# version in their version resource, so that the package and the files it installs agree on the version
+# as a real older release does, and a test comparing them sees any mismatch.
 set(older_package_version 0.0.1)
 set(older_package ${package_run_dir}/Brivane-${older_package_version}-x64.msi)
-brivane_package(${older_package} ${older_package_version})
+set(older_modules ${CMAKE_CURRENT_BINARY_DIR}/modules-${older_package_version})
+set(older_targets)
+foreach(module BrivaneShell brivane-check brivane_core brivane_application)
+  brivane_module_at_version(${module} ${older_package_version} ${older_modules})
+  list(APPEND older_targets ${module}-${older_package_version})
+endforeach()
+add_custom_command(OUTPUT ${older_modules}/palisorv3.txt
+  COMMAND ${CMAKE_COMMAND} -E copy ${BRIVANE_MODULE_DIR}/palisorv3.txt ${older_modules}/palisorv3.txt
+  DEPENDS ${BRIVANE_MODULE_DIR}/palisorv3.txt brivane_core_texts)
+brivane_package(${older_package} ${older_package_version} ${older_modules} ${older_modules} ${older_targets}
+                ${older_modules}/palisorv3.txt)
 add_custom_target(older_package ALL DEPENDS ${older_package})
 
 brivane_test(package_test SOURCES ${package_tests_dir}/InstalledPackageTest.cpp
