@@ -8,7 +8,8 @@ msi=$1
 version=$2
 failures=0
 
-table() { msiinfo export "$msi" "$1" | tr -d '\r'; }
+# A table the package lacks reads as empty.
+table() { msiinfo export "$msi" "$1" 2>/dev/null | tr -d '\r'; }
 
 # expect TABLE LINE: the table holds a row exactly as given (columns separated by tabs).
 expect() {
@@ -100,8 +101,8 @@ expect Upgrade "$upgrade_code${tab}$version${tab}${tab}${tab}2${tab}${tab}WIX_DO
 expect_rows Upgrade 2
 expect Property "UpgradeCode${tab}$upgrade_code"
 expect LaunchCondition "NOT WIX_DOWNGRADE_DETECTED${tab}A newer version of Brivane is already installed."
-for action in FindRelatedProducts RemoveExistingProducts RemoveRegistryValues RemoveFiles RemoveFolders \
-              CreateFolders InstallFiles WriteRegistryValues RegisterProduct PublishProduct; do
+for action in FindRelatedProducts RemoveExistingProducts RemoveRegistryValues RemoveFiles InstallFiles \
+              WriteRegistryValues RegisterProduct PublishProduct; do
   table InstallExecuteSequence | cut -f1 | grep -qxF "$action" \
     || { echo "InstallExecuteSequence lacks $action"; failures=$((failures + 1)); }
 done
