@@ -23,11 +23,8 @@ using Lines = std::vector<std::wstring>;
 const wchar_t* const kInstalledNames[] = {L"BrivaneShell.dll", L"Brivane_Core.dll", L"palisorv3.txt",
                                           L"Brivane_Application_Palisor_Against_Lib.exe", L"brivane-check.exe"};
 
-std::wstring builtFile(const std::wstring& name) {
-  const bool built = name == L"BrivaneShell.dll" || name == L"brivane-check.exe";
-  return built ? std::wstring(BRIVANE_BIN_DIR) + L"\\" + name
-                                     : std::wstring(BRIVANE_MODULE_DIR) + L"\\" + name;
-}
+// The file as the package holds it: the build's programs and DLLs signed, the texts as they are.
+std::wstring packagedFile(const std::wstring& name) { return std::wstring(BRIVANE_PACKAGE_FILES) + L"\\" + name; }
 
 bool containsLineStartingWith(const Lines& lines, const std::wstring& start) {
   return std::any_of(lines.begin(), lines.end(), [&](const std::wstring& line) { return line.rfind(start, 0) == 0; });
@@ -65,7 +62,7 @@ TEST_F(InstalledPackage, PlacesExactlyTheProductsFilesInProgramFiles) {
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(found, expected);
   for (const wchar_t* name : kInstalledNames) {
-    EXPECT_TRUE(readFileBytes(installedFile(name)) == readFileBytes(builtFile(name))) << toUtf8(name);
+    EXPECT_TRUE(readFileBytes(installedFile(name)) == readFileBytes(packagedFile(name))) << toUtf8(name);
   }
 }
 

@@ -28,12 +28,13 @@ brivane_test(package_test SOURCES ${package_tests_dir}/InstalledPackageTest.cpp
 target_include_directories(package_test PRIVATE ${package_tests_dir} ${CMAKE_SOURCE_DIR}/tests
                            ${CMAKE_SOURCE_DIR}/tests/tools)
 brivane_windows_path(package_path ${BRIVANE_PACKAGE})
+brivane_windows_path(package_files_path ${BRIVANE_PACKAGE_FILES})
 brivane_windows_path(older_package_path ${older_package})
 brivane_windows_path(product_icon_path ${CMAKE_BINARY_DIR}/src/module/drawn/page-file.ico)
 target_compile_definitions(package_test PRIVATE BRIVANE_PACKAGE=L"${package_path}"
                            BRIVANE_OLDER_PACKAGE=L"${older_package_path}"
                            BRIVANE_OLDER_VERSION=L"${older_package_version}" BRIVANE_VERSION=L"${PROJECT_VERSION}"
-                           BRIVANE_PRODUCT_ICON=L"${product_icon_path}")
+                           BRIVANE_PRODUCT_ICON=L"${product_icon_path}" BRIVANE_PACKAGE_FILES=L"${package_files_path}")
 add_dependencies(package_test brivane_msi older_package shellhost)
 
 set(package_prefix_script ${package_tests_dir}/prefix.sh)
@@ -41,10 +42,14 @@ add_test(NAME package_prefix_setup COMMAND ${package_prefix_script} start ${pack
 add_test(NAME package_leftovers_test COMMAND ${package_prefix_script} compare ${package_run_dir})
 add_test(NAME package_prefix_cleanup COMMAND ${package_prefix_script} stop ${package_run_dir})
 add_test(NAME package_tables_test COMMAND ${package_tests_dir}/tables.sh ${BRIVANE_PACKAGE} ${PROJECT_VERSION})
+add_test(NAME package_signatures_test COMMAND ${package_tests_dir}/signatures.sh ${BRIVANE_PACKAGE} ${BRIVANE_TEST_ROOT})
 set_tests_properties(package_prefix_setup PROPERTIES FIXTURES_SETUP package_prefix LABELS package TIMEOUT 300)
+# Both install the product in the prefix: one at a time.
 set_tests_properties(package_test PROPERTIES FIXTURES_REQUIRED package_prefix LABELS "package;display" TIMEOUT 600
-                     ENVIRONMENT WINEPREFIX=${package_run_dir}/wineprefix)
-set_tests_properties(package_leftovers_test PROPERTIES FIXTURES_REQUIRED package_prefix DEPENDS package_test
-                     LABELS package)
+                     ENVIRONMENT WINEPREFIX=${package_run_dir}/wineprefix RESOURCE_LOCK package_product)
+set_tests_properties(package_signatures_test PROPERTIES FIXTURES_REQUIRED package_prefix LABELS package TIMEOUT 300
+                     ENVIRONMENT WINEPREFIX=${package_run_dir}/wineprefix RESOURCE_LOCK package_product)
+set_tests_properties(package_leftovers_test PROPERTIES FIXTURES_REQUIRED package_prefix
+                     DEPENDS "package_test;package_signatures_test" LABELS package)
 set_tests_properties(package_prefix_cleanup PROPERTIES FIXTURES_CLEANUP package_prefix LABELS package)
 set_tests_properties(package_tables_test PROPERTIES LABELS package)
