@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <wincrypt.h>
 
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "support/Handles.h"
