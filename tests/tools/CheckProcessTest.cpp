@@ -325,7 +325,8 @@ TEST_F(CheckTest, JsonHoldsTheSameFindings) {
 TEST_F(CheckTest, TheSignatureLineNamesTheSignerAndNeverFails) {
   ProcessResult result = runCheck();
   EXPECT_EQ(result.exitCode, 0u) << joined(result.out);
-  const ReportLine* line = lineOf(linkLines(result.out), L"signature");
+  std::vector<ReportLine> lines = linkLines(result.out);
+  const ReportLine* line = lineOf(lines, L"signature");
   ASSERT_TRUE(line) << joined(result.out);
   EXPECT_EQ(line->verdict, L"OK");
   EXPECT_TRUE(contains(line->text, CheckedInstall::extension() + L" is not signed")) << joined(result.out);
@@ -335,7 +336,8 @@ TEST_F(CheckTest, TheSignatureLineNamesTheSignerAndNeverFails) {
   ASSERT_TRUE(CopyFileW((std::wstring(BRIVANE_SIGNED_DIR) + L"\\Brivane_Core.dll").c_str(), core.c_str(), FALSE));
   result = runCheck();
   EXPECT_EQ(result.exitCode, 0u) << joined(result.out);
-  line = lineOf(linkLines(result.out), L"signature");
+  lines = linkLines(result.out);
+  line = lineOf(lines, L"signature");
   ASSERT_TRUE(line) << joined(result.out);
   EXPECT_EQ(line->verdict, L"OK");
   EXPECT_TRUE(contains(line->text, core + L" is signed by CN=Brivane Test Code Signing, O=Brivane")) << joined(result.out);

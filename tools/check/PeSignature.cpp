@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <wincrypt.h>
+#include <wintrust.h>
 
 #include <cstddef>
 #include <utility>
@@ -14,8 +15,8 @@ namespace {
 
 // More than any real signature with its chain; a larger table is not read.
 constexpr DWORD kLargestTable = 1024 * 1024;
-constexpr WORD kCertificateRevision = 0x0200;
-constexpr WORD kPkcsSignedData = 0x0002;
+// WIN_CERTIFICATE up to its content.
+constexpr DWORD kCertificateHeader = offsetof(WIN_CERTIFICATE, bCertificate);
 constexpr DWORD kEncodings = X509_ASN_ENCODING | PKCS_7_ASN_ENCODING;
 
 struct StoreTraits {
@@ -106,19 +107,18 @@ PeSignature readPeSignature(const std::wstring& path) {
   IMAGE_DATA_DIRECTORY entry{};
   if (!certificateTableEntry(file.get(), entry)) return unreadable(L"not a Windows program file");
   if (entry.VirtualAddress == 0 || entry.Size == 0) return {};
-  if (entry.Size < sizeof(WIN_CERTIFICATE) || entry.Size > kLargestTable)
+  if (entry.Size <= kCertificateHeader || entry.Size > kLargestTable)
     return unreadable(L"a certificate table of " + std::to_wstring(entry.Size) + L" bytes");
   // The table's "VirtualAddress" is an offset in the file.
   std::vector<BYTE> table(entry.Size);
   if (!readAt(file.get(), entry.VirtualAddress, table.data(), entry.Size))
     return unreadable(L"a certificate table beyond the end of the file");
   WIN_CERTIFICATE header{};
-  CopyMemory(&header, table.data(), offsetof(WIN_CERTIFICATE, bCertificate));
-  const DWORD headerSize = offsetof(WIN_CERTIFICATE, bCertificate);
-  if (header.dwLength <= headerSize || header.dwLength > entry.Size || header.wRevision != kCertificateRevision ||
-      header.wCertificateType != kPkcsSignedData)
+  CopyMemory(&header, table.data(), kCertificateHeader);
+  if (header.dwLength <= kCertificateHeader || header.dwLength > entry.Size ||
+      header.wRevision != WIN_CERT_REVISION_2_0 || header.wCertificateType != WIN_CERT_TYPE_PKCS_SIGNED_DATA)
     return unreadable(L"a certificate table without an Authenticode signature");
-  return signerOf(table.data() + headerSize, header.dwLength - headerSize);
+  return signerOf(table.data() + kCertificateHeader, header.dwLength - kCertificateHeader);
 }
 
 }  // namespace brivane
