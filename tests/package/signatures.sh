@@ -22,7 +22,7 @@ verify() {
     return
   fi
   local line
-  for line in "Message digest algorithm  : SHA256" "Subject: /O=Brivane/CN=Brivane Test Code Signing" \
+  for line in "Message digest algorithm: SHA256" "Subject: /O=Brivane/CN=Brivane Test Code Signing" \
               "Text description: Brivane"; do
     grep -qF -- "$line" <<<"$report" || { echo "$1: no '$line'"; failures=$((failures + 1)); }
   done
