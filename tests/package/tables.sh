@@ -8,7 +8,8 @@ msi=$1
 version=$2
 failures=0
 
-table() { msiinfo export "$msi" "$1" | tr -d '\r'; }
+# A table the package lacks reads as empty.
+table() { msiinfo export "$msi" "$1" 2>/dev/null | tr -d '\r'; }
 
 # expect TABLE LINE: the table holds a row exactly as given (columns separated by tabs).
 expect() {
@@ -37,28 +38,47 @@ expect Property "ProductVersion${tab}$version"
 expect Property "ALLUSERS${tab}1"
 expect Property "ARPPRODUCTICON${tab}Brivane.ico"
 msiinfo streams "$msi" | grep -qxF Icon.Brivane.ico || { echo "no product icon"; failures=$((failures + 1)); }
+# A silent upgrade or uninstall never closes Explorer, which holds the extension; every run keeps a log.
+expect Property "MSIRESTARTMANAGERCONTROL${tab}DisableShutdown"
+expect Property "MsiLogging${tab}voicewarmupx"
 
-# Seven components, each 64-bit (256); those kept by a registry value add 4.
+# Six components, each 64-bit (256); those kept by a registry value add 4.
 expect Component "Extension${tab}{5F02CE29-7973-4C4A-AF18-57A7163D541C}${tab}INSTALLDIR${tab}256${tab}${tab}BrivaneShell.dll"
 expect Component "Core${tab}{5A776AFE-B0B2-489D-8C0A-690BD5DEB2D2}${tab}INSTALLDIR${tab}256${tab}${tab}Brivane_Core.dll"
 expect Component "Application${tab}{6B6D17B1-6BC1-4F1C-86A5-8079DFFBF3B4}${tab}INSTALLDIR${tab}256${tab}${tab}Application.exe"
 expect Component "Diagnostics${tab}{0C5E8B2A-4F1D-4E3B-9A57-2D8C6E1F4B93}${tab}INSTALLDIR${tab}256${tab}${tab}brivane_check.exe"
-expect_rows Component 7
-for component in FileTypes:INSTALLDIR MachineSettings:INSTALLDIR UserSettings:HandOffFolder; do
+expect_rows Component 6
+for component in FileTypes:INSTALLDIR MachineSettings:INSTALLDIR; do
   table Component | grep -q "^${component%:*}${tab}{[0-9A-F-]*}${tab}${component#*:}${tab}260${tab}" \
     || { echo "component ${component%:*} is not a 64-bit registry-kept component in ${component#*:}"; failures=$((failures + 1)); }
 done
 expect Directory "INSTALLDIR${tab}ProgramFiles64Folder${tab}Brivane"
-expect Directory "UserDataFolder${tab}LocalAppDataFolder${tab}Brivane"
-expect Directory "HandOffFolder${tab}UserDataFolder${tab}HandOff"
-# The hand-off folder is made on install; on uninstall it goes with what is left in it, and its parent.
-expect CreateFolder "HandOffFolder${tab}UserSettings"
-expect RemoveFile "RemoveHandOffFiles${tab}UserSettings${tab}qel_*.psa${tab}HandOffFolder${tab}2"
-expect RemoveFile "RemoveHandOffFolder${tab}UserSettings${tab}${tab}HandOffFolder${tab}2"
-expect RemoveFile "RemoveUserDataFolder${tab}UserSettings${tab}${tab}UserDataFolder${tab}2"
+# Nothing per user: no folder in a user's profile, made or removed, and no per-user registry row
+# (root 1, HKCU; -1 would be HKCU for a per-user installation), written or removed.
+table Directory | cut -f2 | grep -qE '^(LocalAppDataFolder|AppDataFolder)$' \
+  && { echo "a folder in the installing user's profile"; failures=$((failures + 1)); }
+expect_rows CreateFolder 0
+expect_rows RemoveFile 0
+expect_rows RemoveRegistry 0
+table Registry | tail -n +4 | cut -f2 | grep -qxE -- '-?1' \
+  && { echo "a per-user registry row"; failures=$((failures + 1)); }
+
+# Files (columns: File, Component_, FileName, FileSize, Version, Language, Attributes, Sequence). The
+# programs and DLLs carry the package's version in their File row, so Windows Installer compares
+# versions and not hashes; a versioned file has no MsiFileHash row, an unversioned one has.
 expect_rows File 5
-for file in BrivaneShell.dll Brivane_Core.dll palisorv3.txt Brivane_Application_Palisor_Against_Lib.exe brivane-check.exe; do
-  table File | cut -f3 | grep -qxF "$file" || { echo "no file $file"; failures=$((failures + 1)); }
+file_row() { table File | tail -n +4 | awk -F'\t' -v name="$1" '{ n = $3; sub(/.*\|/, "", n) } n == name'; }
+for file in BrivaneShell.dll Brivane_Core.dll Brivane_Application_Palisor_Against_Lib.exe brivane-check.exe palisorv3.txt; do
+  row=$(file_row "$file")
+  [ -n "$row" ] || { echo "no file $file"; failures=$((failures + 1)); continue; }
+  case $file in
+    *.dll | *.exe) want_version=$version.0 want_language=1033 want_hashes=0 ;;
+    *) want_version='' want_language='' want_hashes=1 ;;
+  esac
+  [ "$(cut -f5,6 <<<"$row")" = "$want_version${tab}$want_language" ] \
+    || { echo "file $file has version and language '$(cut -f5,6 <<<"$row")'"; failures=$((failures + 1)); }
+  hashes=$(table MsiFileHash | tail -n +4 | cut -f1 | grep -cxF "$(cut -f1 <<<"$row")" || true)
+  [ "$hashes" = "$want_hashes" ] || { echo "file $file has $hashes hash rows"; failures=$((failures + 1)); }
 done
 
 # Registration and settings rows (columns: Registry, Root, Key, Name, Value, Component_).
@@ -71,9 +91,7 @@ expect_registry "0${tab}CLSID\\$clsid\\InProcServer32${tab}ThreadingModel${tab}A
 expect_registry "0${tab}*\\shellex\\ContextMenuHandlers\\BrivanePalisor${tab}${tab}$clsid${tab}Extension"
 expect_registry "2${tab}Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved${tab}$clsid${tab}BrivanePalisor${tab}Extension"
 expect_registry "2${tab}Software\\Brivane${tab}ModuleFolder${tab}[INSTALLDIR]${tab}MachineSettings"
-expect_registry "1${tab}Software\\Brivane${tab}TempFolder${tab}[UserDataFolder]HandOff${tab}UserSettings"
-expect_registry "1${tab}Software\\Brivane${tab}-${tab}${tab}UserSettings"
-expect_rows Registry 18
+expect_rows Registry 16
 
 # Major upgrade: older versions and rebuilds of this one (1 migrate features + 512 maximum included)
 # are removed first; a newer version is only detected, and blocks the installation.
@@ -83,13 +101,22 @@ expect Upgrade "$upgrade_code${tab}$version${tab}${tab}${tab}2${tab}${tab}WIX_DO
 expect_rows Upgrade 2
 expect Property "UpgradeCode${tab}$upgrade_code"
 expect LaunchCondition "NOT WIX_DOWNGRADE_DETECTED${tab}A newer version of Brivane is already installed."
-for action in FindRelatedProducts RemoveExistingProducts RemoveRegistryValues RemoveFiles RemoveFolders \
-              CreateFolders InstallFiles WriteRegistryValues RegisterProduct PublishProduct; do
+for action in FindRelatedProducts RemoveExistingProducts RemoveRegistryValues RemoveFiles InstallFiles \
+              WriteRegistryValues RegisterProduct PublishProduct; do
   table InstallExecuteSequence | cut -f1 | grep -qxF "$action" \
     || { echo "InstallExecuteSequence lacks $action"; failures=$((failures + 1)); }
 done
-# The registration is authored, so the package runs no code of its own.
-expect_rows CustomAction 0
+# The registration is authored, so the package runs no code of its own: its one custom action sets
+# the folder Add/Remove Programs shows (type 51, a property), after CostFinalize has resolved it and
+# before the product is registered.
+expect CustomAction "SetInstallLocation${tab}51${tab}ARPINSTALLLOCATION${tab}[INSTALLDIR]${tab}"
+expect_rows CustomAction 1
+sequence() { table InstallExecuteSequence | awk -F'\t' -v action="$1" '$1 == action { print $3 }'; }
+location=$(sequence SetInstallLocation)
+if [ -z "$location" ] || [ "$location" -le "$(sequence CostFinalize)" ] || [ "$location" -ge "$(sequence RegisterProduct)" ]; then
+  echo "SetInstallLocation is sequenced at '$location', not between CostFinalize and RegisterProduct"
+  failures=$((failures + 1))
+fi
 
 msiinfo suminfo "$msi" | grep -qxF "Template: x64;1033" || { echo "not an x64 package"; failures=$((failures + 1)); }
 
