@@ -145,7 +145,7 @@ TEST_F(CheckTest, RegistrationBrokenLinkByLink) {
   EXPECT_EQ(verdictOf(runCheck(), L"extension"), L"SKIP");
 
   RegDeleteTreeW(HKEY_CLASSES_ROOT, (std::wstring(L"CLSID\\") + kClassId).c_str());
-  expectFirstFail(L"class-registration", std::wstring(L"HKCR\\CLSID\\") + kClassId + L" is missing");
+  expectFirstFail(L"class-registration", std::wstring(L"HKLM\\Software\\Classes\\CLSID\\") + kClassId + L" is missing");
 }
 
 TEST_F(CheckTest, ServerThatIsNoDllFails) {
@@ -220,6 +220,20 @@ TEST_F(CheckTest, TemporaryFolderMadeWhenMissingFailsBelowAFileAndMissingApplica
 }
 
 // The machine-wide value is shared by every user: said as a warning, never advised.
+// An elevated administrator must not load what unelevated code registered for the user alone.
+TEST_F(CheckTest, TheExtensionLoadedIsTheMachinesNeverAUsersRegistration) {
+  const std::wstring planted = install.root().file(L"planted.dll");
+  const std::wstring userClass = std::wstring(L"Software\\Classes\\CLSID\\") + kClassId + L"\\InProcServer32";
+  setString(HKEY_CURRENT_USER, userClass, nullptr, planted);
+  const ProcessResult result = runCheck();
+  RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\Classes\\CLSID\\") + kClassId).c_str());
+  const std::optional<ReportLine> line = lineOf(linkLines(result.out), L"extension");
+  ASSERT_TRUE(line.has_value()) << joined(result.out);
+  EXPECT_EQ(line->verdict, L"OK") << joined(result.out);
+  EXPECT_TRUE(contains(line->text, CheckedInstall::extension())) << joined(result.out);
+  EXPECT_FALSE(contains(line->text, planted)) << joined(result.out);
+}
+
 TEST_F(CheckTest, UserTemporaryFolderAnswersFirstAndTheSharedOneIsWarnedOf) {
   const std::string warning = "       warning: HKLM\\Software\\Brivane\\TempFolder is shared by every user";
   const ProcessResult shared = runCheck();
