@@ -265,6 +265,18 @@ TEST_F(InstalledProductAtWork, ACommandReachesTheInstalledApplication) {
   EXPECT_NE(entry.document.find(file_), std::wstring::npos) << toUtf8(entry.document);
 }
 
+// What Intune or SCCM leave for every user of the machine: an installation made by another account, no
+// per-user value and no folder of the product's; the user's own temporary folder is made at the first
+// command.
+TEST_F(InstalledProductAtWork, AUserWhoDidNotInstallIsServedAtOnce) {
+  removeUserData();
+  removeTree(handOffFolder());
+  const ProcessResult result = runShellhost({L"menu", file_, L"--invoke", L"0"});
+  EXPECT_EQ(result.exitCode, 0u) << narrow(result.err);
+  EXPECT_TRUE(containsLineStartingWith(result.out, L"invoke 0 hr=0x00000000")) << narrow(result.out);
+  EXPECT_EQ(handedOff().request, L"securing_files");
+}
+
 TEST_F(InstalledProductAtWork, ADropOntoASecuredFolderIsHandedOff) {
   const ProcessResult result = runShellhost({L"drop", vault_, file_});
   EXPECT_EQ(result.exitCode, 0u) << narrow(result.err);

@@ -33,13 +33,23 @@ std::optional<std::wstring> serverFileProblem(const std::wstring& place, const s
   return std::nullopt;
 }
 
+bool isClassRow(const RegistrationRow& row) { return std::wstring_view(row.key).starts_with(L"CLSID\\"); }
+
+// The class is read where the machine registered it: a registration of the user's own (HKCU\Software\Classes),
+// which unelevated code can write, would otherwise stand in for it before an elevated administrator.
+HKEY rowRoot(const RegistrationRow& row) { return isClassRow(row) ? HKEY_LOCAL_MACHINE : row.root; }
+std::wstring rowKey(const RegistrationRow& row, const std::wstring& classId) {
+  return (isClassRow(row) ? L"Software\\Classes\\" : L"") + fillFormat(row.key, classId);
+}
+
 // What is wrong with one registration row, if anything.
 std::optional<std::wstring> rowProblem(const RegistrationRow& row, const std::wstring& classId) {
-  const std::wstring key = fillFormat(row.key, classId);
+  const HKEY root = rowRoot(row);
+  const std::wstring key = rowKey(row, classId);
   const std::wstring name = row.valueName ? fillFormat(row.valueName, classId) : L"";
-  const std::wstring place = registryPlace(row.root, key, name.c_str());
-  const RawValue value = readRawValue(row.root, key, name.c_str());
-  if (!value.keyFound) return registryPlace(row.root, key) + L" is missing";
+  const std::wstring place = registryPlace(root, key, name.c_str());
+  const RawValue value = readRawValue(root, key, name.c_str());
+  if (!value.keyFound) return registryPlace(root, key) + L" is missing";
   if (!value.valueFound || (value.type != REG_SZ && value.type != REG_EXPAND_SZ) || !value.terminated)
     return whyStringRefused(value, place);
   if (row.argument == RowArgument::ModulePath && std::wstring_view(row.data) == L"%s")
@@ -49,8 +59,6 @@ std::optional<std::wstring> rowProblem(const RegistrationRow& row, const std::ws
   return std::nullopt;
 }
 
-bool isClassRow(const RegistrationRow& row) { return std::wstring_view(row.key).starts_with(L"CLSID\\"); }
-
 // The first problem among the rows of one link.
 std::optional<std::wstring> firstProblem(bool classRows, const std::wstring& classId) {
   const bool nt = isNtPlatform();
@@ -59,10 +67,6 @@ std::optional<std::wstring> firstProblem(bool classRows, const std::wstring& cla
     if (std::optional<std::wstring> problem = rowProblem(row, classId)) return problem;
   }
   return std::nullopt;
-}
-
-std::wstring serverPath(const std::wstring& classId) {
-  return readRawValue(HKEY_CLASSES_ROOT, L"CLSID\\" + classId + L"\\InProcServer32", L"").text;
 }
 
 // The secured file types reach the extension through their ProgID's shellex entries, as Explorer
@@ -104,7 +108,7 @@ Finding classRegistration(const std::wstring& classId) {
   if (std::optional<std::wstring> problem = firstProblem(true, classId))
     return Finding::fail(kClassRegistrationLink, *problem, kRegisterAgain);
   return Finding::ok(kClassRegistrationLink,
-                     classId + L" is served by " + serverPath(classId) + L" (a 64-bit DLL, apartment-threaded)");
+                     classId + L" is served by " + registeredServerPath(classId) + L" (a 64-bit DLL, apartment-threaded)");
 }
 
 Finding menuHandlers(const std::wstring& classId) {
@@ -127,6 +131,10 @@ Finding fileTypes(const std::wstring& classId) {
 }
 
 }  // namespace
+
+std::wstring registeredServerPath(const std::wstring& classId) {
+  return readRawValue(HKEY_LOCAL_MACHINE, L"Software\\Classes\\CLSID\\" + classId + L"\\InProcServer32", L"").text;
+}
 
 void checkRegistration(CheckReport& report) {
   const std::wstring classId = classIdString().value_or(L"");

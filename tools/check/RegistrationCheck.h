@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "CheckReport.h"
 
 namespace brivane {
@@ -7,5 +9,9 @@ namespace brivane {
 // ("class-registration"), the context-menu handler entries and the approval ("menu-handlers"), and the
 // secured file types' drop and property sheet handlers ("file-types").
 void checkRegistration(CheckReport& report);
+
+// The extension's DLL as registered for the whole machine (HKLM\Software\Classes): never a per-user
+// registration, which unelevated code could plant for an elevated check to load.
+std::wstring registeredServerPath(const std::wstring& classId);
 
 }  // namespace brivane
