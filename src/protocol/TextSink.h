@@ -45,7 +45,7 @@ class Utf8Sink {
     }
     flushFull();
   }
-  // Converted as WideCharToMultiByte converts it, unpaired surrogates included.
+  // Converted as WideCharToMultiByte converts it, unpaired surrogates included (appendUtf8).
   void text(std::wstring_view text);
   // Hands on what is left; false when any block could not be written (later ones are then dropped).
   bool finish();

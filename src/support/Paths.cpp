@@ -1,19 +1,38 @@
 #include "support/Paths.h"
 
+#ifdef _WIN32
 #include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
 
 #include <string_view>
 
 #include "support/Text.h"
+#include "support/Utf16.h"
 
 namespace brivane {
 namespace {
 
 constexpr std::wstring_view kLongFormPrefix = L"\\\\?\\";
 
-// The entry's attributes; none for a path the system would read cut short at a NUL.
-DWORD attributesOf(const std::wstring& path) {
-  return path.find(L'\0') != std::wstring::npos ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
+enum class Entry { Missing, Folder, File };
+
+// Missing too for a path the system would read cut short at a NUL. The native fuzzing build asks its own
+// file system, by the path's UTF-8 form.
+Entry entryAt(const std::wstring& path) {
+  if (path.find(L'\0') != std::wstring::npos) return Entry::Missing;
+#ifdef _WIN32
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return Entry::Missing;
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? Entry::Folder : Entry::File;
+#else
+  std::string name;
+  appendUtf8(name, path);
+  struct stat status;
+  if (stat(name.c_str(), &status) != 0) return Entry::Missing;
+  return S_ISDIR(status.st_mode) ? Entry::Folder : Entry::File;
+#endif
 }
 
 std::wstring textAfterLast(const std::wstring& text, wchar_t separator) {
@@ -23,15 +42,9 @@ std::wstring textAfterLast(const std::wstring& text, wchar_t separator) {
 
 }  // namespace
 
-bool isExistingFolder(const std::wstring& path) {
-  const DWORD attributes = attributesOf(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
+bool isExistingFolder(const std::wstring& path) { return entryAt(path) == Entry::Folder; }
 
-bool isExistingFile(const std::wstring& path) {
-  const DWORD attributes = attributesOf(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
+bool isExistingFile(const std::wstring& path) { return entryAt(path) == Entry::File; }
 
 bool hasExtension(const std::wstring& path, const std::wstring& extension) {
   std::wstring wanted = lowerCased(extension);
