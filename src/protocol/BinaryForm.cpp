@@ -122,10 +122,18 @@ bool readWord(ByteSource& stream, std::uint32_t& value) {
 // Reads a byte count and checks it against what is left, before anything is allocated for it.
 bool readCount(ByteSource& stream, std::uint32_t& count) { return readWord(stream, count) && count <= stream.remaining(); }
 
+// The code units of a field of `count` bytes, an odd last byte being the low half of a final one; in 64
+// bits, which the largest count needs.
+std::uint64_t unitsIn(std::uint32_t count) { return (std::uint64_t{count} + 1) / 2; }
+
+// A node keeps no more units than a 32-bit byte count, which the binary form writes them back with, can
+// hold. Checked before anything is allocated for them.
+bool fitsByteCount(std::uint64_t units) { return units * kUnitBytes <= std::numeric_limits<std::uint32_t>::max(); }
+
 // The code units up to the first NUL.
 bool readName(ByteSource& stream, std::wstring& name) {
   std::uint32_t count;
-  if (!readCount(stream, count)) return false;
+  if (!readCount(stream, count) || !fitsByteCount(unitsIn(count))) return false;
   name = unitsUpToNul(stream.take(count), count);
   return true;
 }
@@ -134,7 +142,8 @@ bool readName(ByteSource& stream, std::wstring& name) {
 bool readText(ByteSource& stream, Header& header) {
   std::uint32_t count;
   if (!readCount(stream, count)) return false;
-  const std::size_t units = (count + 1) / 2 + 1;
+  const std::uint64_t units = unitsIn(count) + 1;
+  if (!fitsByteCount(units)) return false;
   ValueBytes value(units * kUnitBytes);
   std::memset(value.data(), 0, value.size());
   if (!stream.read(value.data(), count)) return false;
