@@ -24,6 +24,15 @@ std::wstring fileNameOf(const std::wstring& path, bool strip);
 // "\\?\" or "\\?\UNC\" prefix of the long form, whose "?" belongs to the prefix.
 bool isExactPath(const std::wstring& path);
 
+// True when the path names one entry of a drive or a network share by its full name, as Explorer's own
+// selections do: "X:\...", "\\server\share\...", or either in the long form ("\\?\X:\...",
+// "\\?\UNC\server\share\..."). Not so: relative and drive-relative paths, the device namespaces ("\\.\...",
+// "\\?\GLOBALROOT\...", "\??\..."), device names as components (CON, NUL, COM1, ...), wildcards and the other
+// characters a name cannot hold (a ":" after the drive names a stream), empty, "." and ".." components, control
+// characters and unpaired surrogates. Outside the long form no component may end in "." or " ": the system
+// would drop them and name another entry.
+bool isPlainAbsolutePath(std::wstring_view path);
+
 // The path up to and including its last "\"; empty when it has none.
 std::wstring parentFolderOf(const std::wstring& path);
 
