@@ -5,6 +5,7 @@
 #include <wintrust.h>
 
 #include <cstddef>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -74,6 +75,31 @@ bool certificateTableEntry(HANDLE file, IMAGE_DATA_DIRECTORY& entry) {
          readAt(file, directory + IMAGE_DIRECTORY_ENTRY_SECURITY * sizeof entry, &entry, sizeof entry);
 }
 
+// "CN=..., O=...": the certificate's subject as Windows shows a signer, most specific part first and
+// each value as it is (CertNameToStr's flag against quoting is not honoured everywhere).
+std::wstring subjectOf(PCCERT_CONTEXT certificate) {
+  const CERT_NAME_BLOB& name = certificate->pCertInfo->Subject;
+  DWORD size = 0;
+  if (!CryptDecodeObject(X509_ASN_ENCODING, X509_NAME, name.pbData, name.cbData, 0, nullptr, &size)) return {};
+  std::vector<BYTE> decoded(size);
+  if (!CryptDecodeObject(X509_ASN_ENCODING, X509_NAME, name.pbData, name.cbData, 0, decoded.data(), &size)) return {};
+  const auto* info = reinterpret_cast<const CERT_NAME_INFO*>(decoded.data());
+  std::wstring subject;
+  for (DWORD rdn = info->cRDN; rdn-- > 0;) {
+    for (DWORD index = 0; index < info->rgRDN[rdn].cRDNAttr; ++index) {
+      CERT_RDN_ATTR& attribute = info->rgRDN[rdn].rgRDNAttr[index];
+      const char* oid = attribute.pszObjId;
+      PCCRYPT_OID_INFO known =
+          CryptFindOIDInfo(CRYPT_OID_INFO_OID_KEY, attribute.pszObjId, CRYPT_RDN_ATTR_OID_GROUP_ID);
+      const std::wstring type = known ? known->pwszName : L"OID." + std::wstring(oid, oid + std::strlen(oid));
+      wchar_t value[256] = {};
+      CertRDNValueToStrW(attribute.dwValueType, &attribute.Value, value, 256);
+      subject += (subject.empty() ? L"" : L", ") + type + L"=" + value;
+    }
+  }
+  return subject;
+}
+
 // The subject of the certificate that signed the PKCS #7 signed data.
 PeSignature signerOf(const BYTE* data, DWORD size) {
   CRYPT_DATA_BLOB blob{size, const_cast<BYTE*>(data)};
@@ -92,11 +118,7 @@ PeSignature signerOf(const BYTE* data, DWORD size) {
   UniqueHandle<CertificateTraits> certificate(CertFindCertificateInStore(
       store.get(), kEncodings, 0, CERT_FIND_SUBJECT_CERT, reinterpret_cast<CERT_INFO*>(info.data()), nullptr));
   if (!certificate) return unreadable(L"a signature without its signing certificate");
-  // As Windows shows a signer: "CN=..., O=...", without quotes around values with spaces.
-  DWORD type = CERT_X500_NAME_STR | CERT_NAME_STR_REVERSE_FLAG | CERT_NAME_STR_NO_QUOTING_FLAG;
-  wchar_t subject[512] = {};
-  CertGetNameStringW(certificate.get(), CERT_NAME_RDN_TYPE, 0, &type, subject, 512);
-  return {PeSignature::State::Signed, subject, {}};
+  return {PeSignature::State::Signed, subjectOf(certificate.get()), {}};
 }
 
 }  // namespace
