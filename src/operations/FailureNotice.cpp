@@ -4,7 +4,7 @@
 
 namespace brivane {
 
-void showHandOffFailure(const FailureNotice& notice, DWORD error, const std::wstring& place) {
+void showHandOffFailure(const FailureNotice& notice, unsigned long error, const std::wstring& place) {
   if (!notice.show) return;
   const std::wstring where = place.empty() ? L"No folder for hand-off files is set." : place;
   const std::wstring text =
