@@ -23,6 +23,7 @@ target_compile_definitions(package_test PRIVATE BRIVANE_PACKAGE=L"${package_path
                            BRIVANE_OLDER_VERSION=L"${older_package_version}" BRIVANE_VERSION=L"${PROJECT_VERSION}"
                            BRIVANE_PRODUCT_ICON=L"${product_icon_path}")
 add_dependencies(package_test brivane_msi older_package shellhost)
+brivane_uses_x86(package_test)
 
 set(package_prefix_script ${package_tests_dir}/prefix.sh)
 add_test(NAME package_prefix_setup COMMAND ${package_prefix_script} start ${package_run_dir})

@@ -38,17 +38,23 @@ expect Property "ALLUSERS${tab}1"
 expect Property "ARPPRODUCTICON${tab}Brivane.ico"
 msiinfo streams "$msi" | grep -qxF Icon.Brivane.ico || { echo "no product icon"; failures=$((failures + 1)); }
 
-# Seven components, each 64-bit (256); those kept by a registry value add 4.
+# Seven 64-bit components (256), and four 32-bit ones (0) in the x86 folder; those kept by a registry value add 4.
 expect Component "Extension${tab}{5F02CE29-7973-4C4A-AF18-57A7163D541C}${tab}INSTALLDIR${tab}256${tab}${tab}BrivaneShell.dll"
 expect Component "Core${tab}{5A776AFE-B0B2-489D-8C0A-690BD5DEB2D2}${tab}INSTALLDIR${tab}256${tab}${tab}Brivane_Core.dll"
 expect Component "Application${tab}{6B6D17B1-6BC1-4F1C-86A5-8079DFFBF3B4}${tab}INSTALLDIR${tab}256${tab}${tab}Application.exe"
 expect Component "Diagnostics${tab}{0C5E8B2A-4F1D-4E3B-9A57-2D8C6E1F4B93}${tab}INSTALLDIR${tab}256${tab}${tab}brivane_check.exe"
-expect_rows Component 7
+expect Component "ExtensionX86${tab}{45199928-30FB-410B-A0C7-0CBAAD813386}${tab}X86DIR${tab}0${tab}${tab}BrivaneShell.x86.dll"
+expect Component "CoreX86${tab}{A916C80B-82D0-411A-8F19-B1BB34AF922F}${tab}X86DIR${tab}0${tab}${tab}Brivane_Core.x86.dll"
+expect Component "ApplicationX86${tab}{CB71963F-43DA-4AB2-BB70-8C44C4F0C769}${tab}X86DIR${tab}0${tab}${tab}Application.x86.exe"
+table Component | grep -q "^MachineSettingsX86${tab}{[0-9A-F-]*}${tab}X86DIR${tab}4${tab}" \
+  || { echo "component MachineSettingsX86 is not a 32-bit registry-kept component in X86DIR"; failures=$((failures + 1)); }
+expect_rows Component 11
 for component in FileTypes:INSTALLDIR MachineSettings:INSTALLDIR UserSettings:HandOffFolder; do
   table Component | grep -q "^${component%:*}${tab}{[0-9A-F-]*}${tab}${component#*:}${tab}260${tab}" \
     || { echo "component ${component%:*} is not a 64-bit registry-kept component in ${component#*:}"; failures=$((failures + 1)); }
 done
 expect Directory "INSTALLDIR${tab}ProgramFiles64Folder${tab}Brivane"
+expect Directory "X86DIR${tab}INSTALLDIR${tab}x86"
 expect Directory "UserDataFolder${tab}LocalAppDataFolder${tab}Brivane"
 expect Directory "HandOffFolder${tab}UserDataFolder${tab}HandOff"
 # The hand-off folder is made on install; on uninstall it goes with what is left in it, and its parent.
@@ -56,9 +62,14 @@ expect CreateFolder "HandOffFolder${tab}UserSettings"
 expect RemoveFile "RemoveHandOffFiles${tab}UserSettings${tab}qel_*.psa${tab}HandOffFolder${tab}2"
 expect RemoveFile "RemoveHandOffFolder${tab}UserSettings${tab}${tab}HandOffFolder${tab}2"
 expect RemoveFile "RemoveUserDataFolder${tab}UserSettings${tab}${tab}UserDataFolder${tab}2"
-expect_rows File 5
-for file in BrivaneShell.dll Brivane_Core.dll palisorv3.txt Brivane_Application_Palisor_Against_Lib.exe brivane-check.exe; do
-  table File | cut -f3 | grep -qxF "$file" || { echo "no file $file"; failures=$((failures + 1)); }
+expect_rows File 9
+# (File, Component_, FileName): each 32-bit file once in the x86 folder, beside its 64-bit namesake.
+for file in BrivaneShell.dll:Extension Brivane_Core.dll:Core palisorv3.txt:Core \
+            Brivane_Application_Palisor_Against_Lib.exe:Application brivane-check.exe:Diagnostics \
+            BrivaneShell.dll:ExtensionX86 Brivane_Core.dll:CoreX86 palisorv3.txt:CoreX86 \
+            Brivane_Application_Palisor_Against_Lib.exe:ApplicationX86; do
+  table File | cut -f2,3 | grep -qxF "${file#*:}${tab}${file%:*}" \
+    || { echo "no file ${file%:*} in component ${file#*:}"; failures=$((failures + 1)); }
 done
 
 # Registration and settings rows (columns: Registry, Root, Key, Name, Value, Component_).
@@ -73,7 +84,14 @@ expect_registry "2${tab}Software\\Microsoft\\Windows\\CurrentVersion\\Shell Exte
 expect_registry "2${tab}Software\\Brivane${tab}ModuleFolder${tab}[INSTALLDIR]${tab}MachineSettings"
 expect_registry "1${tab}Software\\Brivane${tab}TempFolder${tab}[UserDataFolder]HandOff${tab}UserSettings"
 expect_registry "1${tab}Software\\Brivane${tab}-${tab}${tab}UserSettings"
-expect_rows Registry 18
+# The 32-bit extension's rows: its class, its approval and its ModuleFolder, in the 32-bit view (their
+# component is 32-bit); the handler lists and file types have no 32-bit rows.
+expect_registry "0${tab}CLSID\\$clsid${tab}${tab}BRIVANE SHELLEXTENSION${tab}ExtensionX86"
+expect_registry "0${tab}CLSID\\$clsid\\InProcServer32${tab}${tab}[#BrivaneShell.x86.dll]${tab}ExtensionX86"
+expect_registry "0${tab}CLSID\\$clsid\\InProcServer32${tab}ThreadingModel${tab}Apartment${tab}ExtensionX86"
+expect_registry "2${tab}Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved${tab}$clsid${tab}BrivanePalisor${tab}ExtensionX86"
+expect_registry "2${tab}Software\\Brivane${tab}ModuleFolder${tab}[X86DIR]${tab}MachineSettingsX86"
+expect_rows Registry 23
 
 # Major upgrade: older versions and rebuilds of this one (1 migrate features + 512 maximum included)
 # are removed first; a newer version is only detected, and blocks the installation.
