@@ -9,3 +9,4 @@ set_tests_properties(tools_check_test PROPERTIES ENVIRONMENT "WINEPREFIX=${CMAKE
 
 brivane_test(tools_check_parts_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/CheckReportTest.cpp LIBS check_parts)
 target_include_directories(tools_check_parts_test PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+brivane_uses_x86(tools_check_test)

@@ -1,5 +1,11 @@
 #pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
 #include "CheckReport.h"
+#include "module/RegistrationTables.h"
 
 namespace brivane {
 
@@ -7,5 +13,9 @@ namespace brivane {
 // ("class-registration"), the context-menu handler entries and the approval ("menu-handlers"), and the
 // secured file types' drop and property sheet handlers ("file-types").
 void checkRegistration(CheckReport& report);
+
+// What is wrong with one registration row as a process of the width of `machine` reads it (in the 32-bit
+// registry view for IMAGE_FILE_MACHINE_I386), if anything; the server row must name a DLL of that width.
+std::optional<std::wstring> registrationRowProblem(const RegistrationRow& row, const std::wstring& classId, WORD machine);
 
 }  // namespace brivane

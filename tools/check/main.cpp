@@ -14,6 +14,7 @@
 #include "RecentListCheck.h"
 #include "RegistrationCheck.h"
 #include "RightClickCheck.h"
+#include "X86Check.h"
 #include "support/OleSession.h"
 #include "support/ProcessArguments.h"
 
@@ -29,6 +30,7 @@ CheckReport checkChain(const CheckOptions& options) {
   OleSession ole;
   CheckReport report;
   checkRegistration(report);
+  checkX86Extension(report);
   checkExtension(report);
   checkProduct(report);
   checkHandOff(report);
