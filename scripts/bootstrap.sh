@@ -51,7 +51,7 @@ cryptopp_version() {
   { apt-cache showsrc libcrypto++ 2>/dev/null || true; } | awk '/^Version:/ && !v { v = $2 } END { print v }'
 }
 
-# build_cryptopp TRIPLE SUFFIX: Crypto++ for the mingw target TRIPLE, cached as cryptopp-<version>-lean<SUFFIX>
+# build_cryptopp TRIPLE SUFFIX: Crypto++ for the mingw target TRIPLE, cached as cryptopp-<version>-lean-nostreams<SUFFIX>
 # and linked as cryptopp-lean<SUFFIX>.
 build_cryptopp() {
   local triple=$1 suffix=$2
@@ -60,8 +60,9 @@ build_cryptopp() {
   version=$(cryptopp_version)
   if [ -z "$version" ]; then apt_update; version=$(cryptopp_version); fi
   [ -n "$version" ] || fail "the libcrypto++ source package is unknown to apt; check the deb-src entry and rerun"
-  # Built lean (below); the folder's name says so, and caches built otherwise are left alone.
-  local dest=$cache/cryptopp-$version-lean$suffix
+  # Built lean (below) and without the standard streams; the folder's name says so, and caches built
+  # otherwise are left alone.
+  local dest=$cache/cryptopp-$version-lean-nostreams$suffix
   if [ -f "$dest/lib/libcryptopp.a" ]; then ln -sfn "$dest" "$cache/cryptopp-lean$suffix"; return; fi
   local work
   work=$(mktemp -d)
@@ -71,9 +72,14 @@ build_cryptopp() {
   src=$(find "$work" -mindepth 1 -maxdepth 1 -type d | head -n 1)
   [ -n "$src" ] || fail "the libcrypto++ source package did not unpack; is dpkg-dev installed?"
   say "building Crypto++ $version for $triple (about 2 minutes)"
+  # <iostream> is kept out (its guard macro set, <istream> and <ostream> in its place): each source that
+  # includes it constructs the standard streams whenever a module linking it loads, and their locale set-up
+  # goes through the thread library's once-only call, which takes a TLS slot that the statically linked
+  # library never returns. A host that loads and frees such a module would run out of slots.
+  local streams="-D_GLIBCXX_IOSTREAM -include istream -include ostream"
   make -C "$src" -f GNUmakefile -j"$(nproc)" static \
     CXX=$triple-g++-posix AR=$triple-ar RANLIB=$triple-ranlib \
-    CXXFLAGS="-DNDEBUG -O2 -ffunction-sections -fdata-sections -Wa,-mbig-obj" >"$work/build.log" 2>&1 \
+    CXXFLAGS="-DNDEBUG -O2 -ffunction-sections -fdata-sections -Wa,-mbig-obj $streams" >"$work/build.log" 2>&1 \
     || fail "the Crypto++ build failed; see $work/build.log"
   mkdir -p "$dest/lib" "$dest/include/cryptopp"
   cp "$src"/*.h "$dest/include/cryptopp/"

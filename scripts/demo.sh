@@ -36,7 +36,6 @@ package=$(ls -t "$build"/package/Brivane-*-x64.msi | head -n 1)
 echo "== Installing $(basename "$package") with msiexec /i /qn into $WINEPREFIX"
 wine msiexec /i "$(winpath "$package")" /qn </dev/null
 wine reg query 'HKLM\Software\Brivane' </dev/null | grep ModuleFolder
-wine reg query 'HKCU\Software\Brivane' </dev/null | grep TempFolder
 # The substitute application journals what it receives where this value says; the package writes none.
 wine reg add 'HKLM\Software\Brivane' /v JournalFile /d "$S\\journal.txt" /f >/dev/null 2>&1 </dev/null
 

@@ -7,6 +7,7 @@
 
 #include "CoreStatus.h"
 #include "ResourceFile.h"
+#include "support/SystemLock.h"
 
 namespace brivane::core {
 namespace {
@@ -30,11 +31,12 @@ std::size_t resourceFileIndex(const std::wstring& name) {
 
 // A resource file's text, read on its first request and kept while the library stays loaded: a caller
 // that loads the library for a set of labels pays for one read, and the next load reads the file anew.
+SystemLock textsLock;
+std::array<std::optional<std::optional<std::wstring>>, std::size(kResourceFiles)> texts;
+
 // Null when the file could not be read.
 const std::wstring* resourceText(std::size_t index) {
-  static std::mutex lock;
-  static std::array<std::optional<std::optional<std::wstring>>, std::size(kResourceFiles)> texts;
-  std::lock_guard<std::mutex> guard(lock);
+  std::lock_guard<SystemLock> guard(textsLock);
   std::optional<std::optional<std::wstring>>& entry = texts[index];
   if (!entry) {
     const std::wstring folder = moduleFolder();

@@ -15,7 +15,7 @@ std::wstring applicationCommandLine(const std::wstring& executable, const std::w
   return L"\"" + executable + L"\" " + parameters;
 }
 
-void launchApplication(const std::wstring& moduleFolder, const std::wstring& handOffPath) {
+DWORD launchApplication(const std::wstring& moduleFolder, const std::wstring& handOffPath) {
   const std::wstring executable = applicationPath(moduleFolder);
   std::wstring commandLine = applicationCommandLine(executable, handOffPath);
   STARTUPINFOW startup{};
@@ -25,9 +25,10 @@ void launchApplication(const std::wstring& moduleFolder, const std::wstring& han
   PROCESS_INFORMATION started{};
   if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       moduleFolder.c_str(), &startup, &started))
-    return;
+    return GetLastError();
   UniqueKernelObject process(started.hProcess);
   UniqueKernelObject thread(started.hThread);
+  return ERROR_SUCCESS;
 }
 
 }  // namespace brivane

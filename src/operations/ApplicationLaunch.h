@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 namespace brivane {
@@ -14,7 +16,8 @@ std::wstring applicationCommandLine(const std::wstring& executable, const std::w
 
 // Starts the application, hidden, in the module folder, with the hand-off path as its whole parameter
 // text (unquoted, as the application takes it). Does not wait. The host's current directory is never
-// touched: Explorer's other threads resolve relative paths against it at any moment.
-void launchApplication(const std::wstring& moduleFolder, const std::wstring& handOffPath);
+// touched: Explorer's other threads resolve relative paths against it at any moment. ERROR_SUCCESS once
+// started, otherwise the system's error.
+DWORD launchApplication(const std::wstring& moduleFolder, const std::wstring& handOffPath);
 
 }  // namespace brivane

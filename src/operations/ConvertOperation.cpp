@@ -23,7 +23,7 @@ void buildConvertRequest(ProtocolNode& root, const std::vector<std::wstring>& se
 }
 
 Status convertToExecutable(const std::vector<std::wstring>& selection, const CommandContext& context) {
-  return handOffRequestFor(selection,
+  return handOffRequestFor(selection, context.notice,
                            [&](ProtocolNode& request) { buildConvertRequest(request, selection, context); });
 }
 

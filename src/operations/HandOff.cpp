@@ -1,7 +1,5 @@
 #include "operations/HandOff.h"
 
-#include <windows.h>
-
 #include "operations/ApplicationLaunch.h"
 #include "operations/HandOffFile.h"
 #include "operations/RandomBytes.h"
@@ -22,16 +20,26 @@ bool readFolderSetting(bool (*read)(const std::wstring&, std::wstring&), std::ws
   return read(kHandOffProductKey, folder) && !folder.empty();
 }
 
+Status failed(const FailureNotice& notice, DWORD error, const std::wstring& place) {
+  showHandOffFailure(notice, error, place);
+  return handOffFailure(error);
+}
+
 }  // namespace
 
-Status handOffRequest(ProtocolNode& request) {
+Status handOffRequest(ProtocolNode& request, const FailureNotice& notice) {
   std::wstring moduleFolder;
+  if (!readFolderSetting(readModuleFolder, moduleFolder)) return STATUS_PRODUCT_SETTINGS_MISSING;
   std::wstring tempFolder;
-  if (!readFolderSetting(readModuleFolder, moduleFolder) || !readFolderSetting(readTempFolder, tempFolder))
-    return STATUS_PRODUCT_SETTINGS_MISSING;
+  if (!readFolderSetting(readTempFolder, tempFolder)) return failed(notice, ERROR_PATH_NOT_FOUND, {});
   const auto render = [&request](const BlockWrite& write) { return renderUtf8(request, write); };
-  const std::wstring handOffPath = writeHandOffFile(tempFolder, render, drawNumber);
-  if (!handOffPath.empty()) launchApplication(moduleFolder, handOffPath);
+  const HandOffWrite written = writeHandOffFile(tempFolder, render, drawNumber);
+  if (written.error != ERROR_SUCCESS) return failed(notice, written.error, tempFolder);
+  if (const DWORD error = launchApplication(moduleFolder, written.path); error != ERROR_SUCCESS) {
+    // Nobody will read the file, and it names the user's files.
+    DeleteFileW(written.path.c_str());
+    return failed(notice, error, applicationPath(moduleFolder));
+  }
   return STATUS_OK;
 }
 

@@ -1,37 +1,68 @@
 #include "operations/HandOffFile.h"
 
-#include <windows.h>
-
 #include <climits>
 #include <cwchar>
+#include <utility>
 
+#include "support/EnsureFolder.h"
 #include "support/Handles.h"
 
 namespace brivane {
 namespace {
 
-enum class CreateResult { Created, NameTaken, Failed };
+// A file this hand-off created and nobody has been told of yet: removed when it goes out of scope
+// unfinished, however the writing ended, so a partial request is never left to be read.
+class NewFile {
+ public:
+  NewFile(std::wstring path, UniqueFile handle) : path_(std::move(path)), handle_(std::move(handle)) {}
+  NewFile(const NewFile&) = delete;
+  NewFile& operator=(const NewFile&) = delete;
+  ~NewFile() {
+    handle_.reset();
+    if (!finished_) DeleteFileW(path_.c_str());
+  }
+
+  HANDLE get() const { return handle_.get(); }
+  // Closes the file; it stays only when that succeeds.
+  bool finish() {
+    finished_ = CloseHandle(handle_.release()) != FALSE;
+    return finished_;
+  }
+
+ private:
+  std::wstring path_;
+  UniqueFile handle_;
+  bool finished_ = false;
+};
 
 bool writeBlock(HANDLE file, std::string_view block) {
-  if (block.size() > ULONG_MAX) return false;
+  if (block.size() > ULONG_MAX) {
+    SetLastError(ERROR_ARITHMETIC_OVERFLOW);
+    return false;
+  }
   DWORD written = 0;
   const DWORD size = static_cast<DWORD>(block.size());
-  return WriteFile(file, block.data(), size, &written, nullptr) && written == size;
+  if (!WriteFile(file, block.data(), size, &written, nullptr)) return false;
+  if (written != size) SetLastError(ERROR_HANDLE_DISK_FULL);
+  return written == size;
 }
 
-CreateResult createWith(const std::wstring& path, const ContentWriter& content) {
-  UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) {
+// ERROR_SUCCESS, ERROR_FILE_EXISTS when the name is taken, or the error that stopped the writing.
+DWORD createWith(const std::wstring& path, const ContentWriter& content) {
+  UniqueFile handle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!handle) {
     const DWORD error = GetLastError();
-    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? CreateResult::NameTaken
-                                                                       : CreateResult::Failed;
+    return error == ERROR_ALREADY_EXISTS ? ERROR_FILE_EXISTS : error;
   }
-  const bool written = content([&file](std::string_view block) { return writeBlock(file.get(), block); });
-  const bool closed = CloseHandle(file.release()) != FALSE;
-  if (written && closed) return CreateResult::Created;
-  // Nobody has been told of this file yet, so a partial one is removed rather than left to be read.
-  DeleteFileW(path.c_str());
-  return CreateResult::Failed;
+  NewFile file(path, std::move(handle));
+  DWORD error = ERROR_SUCCESS;
+  const bool written = content([&](std::string_view block) {
+    if (writeBlock(file.get(), block)) return true;
+    error = GetLastError();
+    return false;
+  });
+  if (!written) return error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT;
+  return file.finish() ? ERROR_SUCCESS : GetLastError();
 }
 
 }  // namespace
@@ -42,20 +73,16 @@ std::wstring handOffFileName(std::uint32_t number) {
   return name;
 }
 
-std::wstring writeHandOffFile(const std::wstring& folder, const ContentWriter& content,
+HandOffWrite writeHandOffFile(const std::wstring& folder, const ContentWriter& content,
                               const std::function<std::uint32_t()>& drawNumber) {
+  if (const DWORD error = ensureFolder(folder); error != ERROR_SUCCESS) return {{}, error};
   for (int attempt = 0; attempt < kHandOffNameAttempts; ++attempt) {
     std::wstring path = folder + handOffFileName(drawNumber());
-    switch (createWith(path, content)) {
-      case CreateResult::Created:
-        return path;
-      case CreateResult::NameTaken:
-        continue;
-      case CreateResult::Failed:
-        return {};
-    }
+    const DWORD error = createWith(path, content);
+    if (error == ERROR_SUCCESS) return {std::move(path), ERROR_SUCCESS};
+    if (error != ERROR_FILE_EXISTS) return {{}, error};
   }
-  return {};
+  return {{}, ERROR_FILE_EXISTS};
 }
 
 }  // namespace brivane

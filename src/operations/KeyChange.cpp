@@ -11,11 +11,11 @@ void buildKeyChangeRequest(ProtocolNode& root, const std::wstring& path) {
   target->findPath(L"source", true)->setString(path);
 }
 
-Status changeItemKeys(const std::wstring& path) {
+Status changeItemKeys(const std::wstring& path, const FailureNotice& notice) {
   return withCoreLibrary(STATUS_CORE_UNAVAILABLE, [&](CoreEntryPoint) {
     ProtocolNode request;
     buildKeyChangeRequest(request, path);
-    return handOffRequest(request);
+    return handOffRequest(request, notice);
   });
 }
 

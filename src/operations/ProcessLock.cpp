@@ -1,10 +1,12 @@
 #include "operations/ProcessLock.h"
 
 namespace brivane {
+namespace {
 
-std::mutex& processStateLock() {
-  static std::mutex lock;
-  return lock;
-}
+SystemLock lock;
+
+}  // namespace
+
+SystemLock& processStateLock() { return lock; }
 
 }  // namespace brivane

@@ -1,10 +1,10 @@
 #pragma once
-#include <mutex>
+#include "support/SystemLock.h"
 
 namespace brivane {
 
 // Serialises what Explorer's window threads share in this process: the random pool with its one-time
 // seeding.
-std::mutex& processStateLock();
+SystemLock& processStateLock();
 
 }  // namespace brivane

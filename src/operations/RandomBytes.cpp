@@ -3,6 +3,9 @@
 #include <cryptopp/randpool.h>
 #include <cryptopp/sha.h>
 #include <process.h>
+#include <bcrypt.h>
+
+#include <iterator>
 
 #include <mutex>
 
@@ -16,10 +19,9 @@ struct RandomState {
   bool seeded = false;
 };
 
-RandomState& randomState() {
-  static RandomState state;
-  return state;
-}
+// Made when the module loads, as a guarded local static would take a TLS slot the thread library never
+// returns when the module is freed.
+RandomState randomState;
 
 std::array<std::uint8_t, 4> littleEndian(std::uint32_t value) {
   return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
@@ -31,8 +33,8 @@ void seed(CryptoPP::RandomPool& pool) {
   wchar_t userName[kUserNameBufferChars] = {};
   DWORD size = kUserNameBufferChars;
   GetUserNameW(userName, &size);
-  const auto digest = seedDigest(userName, static_cast<std::uint32_t>(_getpid()));
-  pool.IncorporateEntropy(digest.data(), digest.size());
+  const std::vector<std::uint8_t> material = seedMaterial(userName, static_cast<std::uint32_t>(_getpid()));
+  pool.IncorporateEntropy(material.data(), material.size());
 }
 
 }  // namespace
@@ -47,9 +49,18 @@ std::array<std::uint8_t, 32> seedDigest(const wchar_t (&userName)[kUserNameBuffe
   return digest;
 }
 
+std::vector<std::uint8_t> seedMaterial(const wchar_t (&userName)[kUserNameBufferChars], std::uint32_t processId) {
+  const auto digest = seedDigest(userName, processId);
+  std::vector<std::uint8_t> material(digest.begin(), digest.end());
+  std::uint8_t system[32] = {};
+  if (BCryptGenRandom(nullptr, system, sizeof system, BCRYPT_USE_SYSTEM_PREFERRED_RNG) >= 0)
+    material.insert(material.end(), std::begin(system), std::end(system));
+  return material;
+}
+
 void randomBytes(std::uint8_t* buffer, std::size_t count) {
-  std::lock_guard<std::mutex> guard(processStateLock());
-  RandomState& state = randomState();
+  std::lock_guard<SystemLock> guard(processStateLock());
+  RandomState& state = randomState;
   if (!state.seeded) {
     state.seeded = true;
     seed(state.pool);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace brivane {
 
@@ -13,6 +14,11 @@ constexpr DWORD kUserNameBufferChars = 257;
 // The one-time seed: SHA-256 over the first 256 bytes of the user-name buffer, then the process id
 // (4 bytes, little-endian).
 std::array<std::uint8_t, 32> seedDigest(const wchar_t (&userName)[kUserNameBufferChars], std::uint32_t processId);
+
+// Everything the pool is seeded with once: the seed digest of the user name and process id, then bytes of
+// the system's own generator (none when it fails), so that hand-off names cannot be foreseen from the
+// user name and process id alone.
+std::vector<std::uint8_t> seedMaterial(const wchar_t (&userName)[kUserNameBufferChars], std::uint32_t processId);
 
 // Fills `count` bytes from the process-wide random pool, seeded on the first call and stirred with the
 // tick count on every call. Safe to call from several threads.

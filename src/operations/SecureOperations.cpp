@@ -6,13 +6,13 @@
 namespace brivane {
 
 Status secureFiles(const Classification& classification, const CommandContext& context) {
-  return handOffRequestFor(classification.files, [&](ProtocolNode& request) {
+  return handOffRequestFor(classification.files, context.notice, [&](ProtocolNode& request) {
     buildSecureFilesRequest(request, classification.files, context);
   });
 }
 
 Status secureFolders(const Classification& classification, const CommandContext& context) {
-  return handOffRequestFor(classification.folders, [&](ProtocolNode& request) {
+  return handOffRequestFor(classification.folders, context.notice, [&](ProtocolNode& request) {
     buildSecureFoldersRequest(request, classification.folders, context);
   });
 }
@@ -20,11 +20,11 @@ Status secureFolders(const Classification& classification, const CommandContext&
 Status secureMixed(const Classification& classification, const CommandContext& context) {
   ProtocolNode request;
   buildSecureMixedRequest(request, classification.files, classification.folders, context);
-  return handOffRequest(request);
+  return handOffRequest(request, context.notice);
 }
 
 Status sendToSecuredFolder(const std::vector<std::wstring>& paths, const CommandContext& context) {
-  return handOffRequestFor(paths, [&](ProtocolNode& request) { buildSendRequest(request, paths, context); });
+  return handOffRequestFor(paths, context.notice, [&](ProtocolNode& request) { buildSendRequest(request, paths, context); });
 }
 
 }  // namespace brivane

@@ -33,7 +33,7 @@ void buildUnsecureRequest(ProtocolNode& root, const std::vector<std::wstring>& s
 }
 
 Status unsecureItems(const std::vector<std::wstring>& selection, const CommandContext& context) {
-  return handOffRequestFor(selection,
+  return handOffRequestFor(selection, context.notice,
                            [&](ProtocolNode& request) { buildUnsecureRequest(request, selection, context); });
 }
 

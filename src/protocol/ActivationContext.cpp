@@ -1,14 +1,21 @@
 #include "protocol/ActivationContext.h"
 
+#include <mutex>
 #include <optional>
 #include <string>
 
 #include "support/ModuleInstance.h"
+#include "support/SystemLock.h"
 
 namespace brivane {
 namespace {
 
 constexpr WORD kIsolationManifest = 3;
+
+// The module's context, made on first use under a lock of the system's: a guarded local static would go
+// through the thread library's once-only call, which takes a TLS slot never returned when the module is freed.
+SystemLock moduleContextLock;
+std::optional<ActivationContext> moduleContext;
 
 }  // namespace
 
@@ -33,8 +40,9 @@ ActivationContext::Activation::~Activation() {
 }
 
 const ActivationContext& moduleActivationContext() {
-  static const ActivationContext context(moduleInstance(), kIsolationManifest);
-  return context;
+  std::lock_guard<SystemLock> guard(moduleContextLock);
+  if (!moduleContext) moduleContext.emplace(moduleInstance(), kIsolationManifest);
+  return *moduleContext;
 }
 
 }  // namespace brivane

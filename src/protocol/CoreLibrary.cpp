@@ -4,6 +4,7 @@
 
 #include "protocol/ActivationContext.h"
 #include "settings/ProductSettings.h"
+#include "support/ModuleLoad.h"
 
 namespace brivane {
 namespace {
@@ -16,7 +17,7 @@ void CoreLibrary::load() {
   free();
   std::wstring path;
   if (!coreLibraryPath(kProductKeyName, path)) return;
-  module_.reset(runInModuleContext([&path] { return LoadLibraryW(path.c_str()); }));
+  module_.reset(runInModuleContext([&path] { return loadModuleAt(path); }));
 }
 
 BOOL CoreLibrary::free() {

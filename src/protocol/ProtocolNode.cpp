@@ -12,14 +12,13 @@ namespace brivane {
 
 namespace {
 
-std::uint32_t emptyNameHash() {
-  static const std::uint32_t hash = nameHashOf(std::wstring_view());
-  return hash;
-}
+// Computed when the module loads, not at first use: a guarded local static would go through the thread
+// library's once-only call, which takes a TLS slot that a module loaded and freed again never returns.
+const std::uint32_t kEmptyNameHash = nameHashOf(std::wstring_view());
 
 }  // namespace
 
-ProtocolNode::ProtocolNode() : nameHash_(emptyNameHash()) {}
+ProtocolNode::ProtocolNode() : nameHash_(kEmptyNameHash) {}
 
 ProtocolNode::ProtocolNode(ProtocolNode* parent) : ProtocolNode() {
   if (parent != nullptr) parent->attach(this);

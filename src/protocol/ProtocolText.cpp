@@ -14,6 +14,7 @@ namespace {
 // tree cannot exhaust the stack.
 template <typename Sink>
 void writeElement(ProtocolNode& node, Sink& sink, int& depth) {
+  if (sink.failed()) return;
   const std::size_t indentation = static_cast<std::size_t>(depth > 0 ? depth : 0) * 4;
   const std::wstring_view name = node.nameView().empty() ? std::wstring_view(L"node") : node.nameView();
   const ElementForm<Sink> form = elementFormOf<Sink>(node);

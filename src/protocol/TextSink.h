@@ -12,6 +12,7 @@ namespace brivane {
 class WideSink {
  public:
   explicit WideSink(std::wstring& out) : out_(out) {}
+  static constexpr bool failed() { return false; }
   void spaces(std::size_t count) { out_.append(count, L' '); }
   void ascii(std::string_view text) { out_.append(text.begin(), text.end()); }
   // A character below U+0100, as escaped content consists of.
@@ -47,6 +48,8 @@ class Utf8Sink {
   }
   // Converted as WideCharToMultiByte converts it, unpaired surrogates included.
   void text(std::wstring_view text);
+  // True once a block could not be written: the writer stops, as nothing more can reach the file.
+  bool failed() const { return failed_; }
   // Hands on what is left; false when any block could not be written (later ones are then dropped).
   bool finish();
 

@@ -42,6 +42,7 @@ TempFolderSource readTempFolderFrom(const std::wstring& productKeyName, std::wst
   if (readRegString(HKEY_CURRENT_USER, key, L"TempFolder", out)) return TempFolderSource::UserTempFolder;
   if (readRegString(HKEY_LOCAL_MACHINE, key, L"TempFolder", out)) return TempFolderSource::MachineTempFolder;
   if (readUserTempFolder(L"Local Settings", out)) return TempFolderSource::LocalSettings;
+  if (readUserTempFolder(L"Local AppData", out)) return TempFolderSource::LocalAppData;
   if (readUserTempFolder(L"AppData", out)) return TempFolderSource::AppData;
   return TempFolderSource::None;
 }

@@ -1,3 +1,6 @@
+#include <windows.h>
+#include <shellapi.h>
+
 #include "menu/MenuBuilder.h"
 #include "menu/Selection.h"
 #include "protocol/CoreLibrary.h"
@@ -40,14 +43,16 @@ std::uint16_t ShellExtension::insertEntries(HMENU menu, UINT position, UINT firs
 }
 
 // Only offsets of the menu this object built last are run; anything else would run an operation the
-// user never saw.
+// user never saw. Without the core library nothing runs and nothing is said, as the menu said nothing;
+// a command that never reached the application fails, and is told over the caller's window.
 HRESULT ShellExtension::InvokeCommand(CMINVOKECOMMANDINFO* info) {
   if (!info) return E_INVALIDARG;
   if (!IS_INTRESOURCE(info->lpVerb)) return kTextVerbRefused;
   const UINT offset = LOWORD(reinterpret_cast<UINT_PTR>(info->lpVerb));
+  const FailureNotice notice{info->hwnd, (info->fMask & CMIC_MASK_FLAG_NO_UI) == 0};
   return guardedCall([&] {
-    const HRESULT result = dispatchCommand(offset, builtMenu, selection);
-    return result == E_INVALIDARG ? result : S_OK;
+    const HRESULT result = dispatchCommand(offset, builtMenu, selection, notice);
+    return result == E_FAIL ? S_OK : result;
   });
 }
 

@@ -7,6 +7,7 @@
 #include "operations/CommandContext.h"
 #include "operations/ConvertOperation.h"
 #include "operations/DestinationPicker.h"
+#include "operations/HandOff.h"
 #include "operations/SecureOperations.h"
 #include "operations/UnsecureOperation.h"
 #include "protocol/CoreLibrary.h"
@@ -96,26 +97,27 @@ std::wstring firstItemFolder(const std::vector<std::wstring>& selection) {
   return withTrailingBackslash(parentFolderOf(selection.front()));
 }
 
-// The operations' statuses are not looked at: a failed operation shows nothing.
-void runCommand(CommandRun& run) {
+// A cancelled picker runs nothing and is no failure.
+Status runCommand(CommandRun& run) {
   for (const RoleOperation& row : kRoleOperations) {
     if (row.role != run.entry.role) continue;
     run.context.optionFlags |= row.options;
-    if (row.prepare(run)) row.run(run);
-    return;
+    return row.prepare(run) ? row.run(run) : STATUS_OK;
   }
+  return STATUS_OK;
 }
 
 }  // namespace
 
-HRESULT dispatchCommand(std::size_t offset, const BuiltMenu& menu, const std::vector<std::wstring>& selection) {
+HRESULT dispatchCommand(std::size_t offset, const BuiltMenu& menu, const std::vector<std::wstring>& selection,
+                        const FailureNotice& notice) {
   const std::optional<CommandEntry> entry = menu.table ? menu.table->commandAt(offset) : std::nullopt;
   if (!entry || selection.empty()) return E_INVALIDARG;
   return withCoreLibrary(E_FAIL, [&] {
     const std::uint16_t keep = entry->keepOriginal ? CommandOption::KeepOriginal : 0;
-    CommandRun run{*entry, menu.classification, selection, {firstItemFolder(selection), keep}};
-    runCommand(run);
-    return S_OK;
+    CommandRun run{*entry, menu.classification, selection, {firstItemFolder(selection), keep, notice}};
+    const Status status = runCommand(run);
+    return isHandOffFailure(status) ? static_cast<HRESULT>(status) : S_OK;
   });
 }
 

@@ -1,9 +1,22 @@
 #include "operations/DropWorker.h"
+#include "operations/HandOff.h"
 #include "shell/DroppedFiles.h"
 #include "shell/ShellExtension.h"
 #include "support/GuardedCall.h"
 
 namespace brivane {
+namespace {
+
+// The owner of a message about a drop: the window dropped on when it is this thread's (Explorer's folder
+// window), else this thread's active window.
+HWND dropOwnerAt(POINTL point) {
+  HWND hit = WindowFromPoint(POINT{point.x, point.y});
+  HWND top = hit ? GetAncestor(hit, GA_ROOT) : nullptr;
+  if (top && GetWindowThreadProcessId(top, nullptr) == GetCurrentThreadId()) return top;
+  return GetActiveWindow();
+}
+
+}  // namespace
 
 // Every drag starts afresh, so names of an earlier, abandoned drag are never dropped with a later one.
 HRESULT ShellExtension::DragEnter(IDataObject* data, DWORD keyState, POINTL, DWORD* effect) {
@@ -23,14 +36,16 @@ HRESULT ShellExtension::DragOver(DWORD, POINTL, DWORD*) { return E_NOTIMPL; }
 
 HRESULT ShellExtension::DragLeave() { return S_OK; }
 
-// Acts on what DragEnter gathered; whatever the send reports stays unseen.
-HRESULT ShellExtension::Drop(IDataObject*, DWORD keyState, POINTL, DWORD* effect) {
+// Acts on what DragEnter gathered. A send that never reached the application is a failed drop: the user
+// is told, and the source learns that nothing was moved.
+HRESULT ShellExtension::Drop(IDataObject*, DWORD keyState, POINTL point, DWORD* effect) {
   if (effect) *effect = dropEffectFor(keyState);
-  guardedCall([&] {
-    runDropWorker(dropList, dropTargetPath, keyState);
-    return S_OK;
+  const HRESULT result = guardedCall([&] {
+    const Status status = runDropWorker(dropList, dropTargetPath, keyState, {dropOwnerAt(point), true});
+    return isHandOffFailure(status) ? static_cast<HRESULT>(status) : S_OK;
   });
-  return S_OK;
+  if (FAILED(result) && effect) *effect = DROPEFFECT_NONE;
+  return result;
 }
 
 }  // namespace brivane

@@ -32,10 +32,10 @@ void initialise(HWND page, WPARAM, LPARAM record) {
 // The path is kept for the page, not shown: hidden whatever the show flag says.
 void hidePath(HWND page, WPARAM, LPARAM) { ShowWindow(GetDlgItem(page, IDC_PAGE_PATH), SW_HIDE); }
 
-// Any notification of the button starts a key change for the page's item.
+// Any notification of the button starts a key change for the page's item; a failure is told over the sheet.
 void command(HWND page, WPARAM first, LPARAM) {
   if (LOWORD(first) != IDC_PAGE_BUTTON) return;
-  if (const PageItem* item = itemOf(page)) changeItemKeys(item->path);
+  if (const PageItem* item = itemOf(page)) changeItemKeys(item->path, {GetAncestor(page, GA_ROOT), true});
 }
 
 struct MessageHandler {

@@ -59,6 +59,13 @@ bool isExactPath(const std::wstring& path) {
   return path.find_first_of(L"*?", start) == std::wstring::npos;
 }
 
+bool isAbsolutePath(const std::wstring& path) {
+  const auto separator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
+  const bool server = path.size() >= 2 && separator(path[0]) && separator(path[1]);
+  const bool drive = path.size() >= 3 && path[1] == L':' && separator(path[2]);
+  return server || drive;
+}
+
 std::wstring parentFolderOf(const std::wstring& path) {
   const std::size_t separator = path.rfind(L'\\');
   return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);

@@ -24,6 +24,10 @@ std::wstring fileNameOf(const std::wstring& path, bool strip);
 // "\\?\" or "\\?\UNC\" prefix of the long form, whose "?" belongs to the prefix.
 bool isExactPath(const std::wstring& path);
 
+// True for a path that names its drive ("C:\...") or its server ("\\server\...", "\\?\..."), so that
+// no current directory or search order decides where it leads.
+bool isAbsolutePath(const std::wstring& path);
+
 // The path up to and including its last "\"; empty when it has none.
 std::wstring parentFolderOf(const std::wstring& path);
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -53,7 +54,7 @@ class WriteHandOffFile : public ::testing::Test {
 
 TEST_F(WriteHandOffFile, StoresExactlyTheBytesUnderTheDrawnName) {
   ScriptedDraws draws{{7}};
-  const std::wstring path = writeHandOffFile(folder.path(), contentOf({"<a>", "</a>\n"}), std::ref(draws));
+  const std::wstring path = writeHandOffFile(folder.path(), contentOf({"<a>", "</a>\n"}), std::ref(draws)).path;
   EXPECT_EQ(path, folder.path() + L"\\qel_0000000007.psa");
   EXPECT_EQ(testing::readFileBytes(path), "<a></a>\n");
   EXPECT_EQ(draws.asked, 1);
@@ -62,7 +63,7 @@ TEST_F(WriteHandOffFile, StoresExactlyTheBytesUnderTheDrawnName) {
 TEST_F(WriteHandOffFile, ANameAlreadyTakenIsNeverOverwritten) {
   const std::wstring taken = folder.file(L"qel_0000000007.psa", "not yet consumed");
   ScriptedDraws draws{{7, 8}};
-  const std::wstring path = writeHandOffFile(folder.path(), contentOf({"new"}), std::ref(draws));
+  const std::wstring path = writeHandOffFile(folder.path(), contentOf({"new"}), std::ref(draws)).path;
   EXPECT_EQ(path, folder.path() + L"\\qel_0000000008.psa");
   EXPECT_EQ(testing::readFileBytes(taken), "not yet consumed");
   EXPECT_EQ(testing::readFileBytes(path), "new");
@@ -71,21 +72,34 @@ TEST_F(WriteHandOffFile, ANameAlreadyTakenIsNeverOverwritten) {
 TEST_F(WriteHandOffFile, GivesUpAfterABoundedNumberOfTakenNames) {
   const std::wstring taken = folder.file(L"qel_0000000007.psa", "not yet consumed");
   ScriptedDraws draws{{7}};
-  EXPECT_EQ(writeHandOffFile(folder.path(), contentOf({"new"}), std::ref(draws)), L"");
+  EXPECT_EQ(writeHandOffFile(folder.path(), contentOf({"new"}), std::ref(draws)).error, ERROR_FILE_EXISTS);
   EXPECT_EQ(draws.asked, kHandOffNameAttempts);
   EXPECT_EQ(testing::readFileBytes(taken), "not yet consumed");
 }
 
-TEST_F(WriteHandOffFile, AMissingFolderFailsAtOnce) {
+TEST_F(WriteHandOffFile, AMissingFolderIsMadeWithTheFoldersAboveIt) {
   ScriptedDraws draws{{7}};
-  EXPECT_EQ(writeHandOffFile(folder.pathOf(L"absent"), contentOf({"x"}), std::ref(draws)), L"");
-  EXPECT_EQ(draws.asked, 1);
-  EXPECT_TRUE(testing::namesMatching(folder.path(), L"*").empty());
+  const std::wstring missing = folder.pathOf(L"absent") + L"\\below";
+  const HandOffWrite written = writeHandOffFile(missing, contentOf({"x"}), std::ref(draws));
+  EXPECT_EQ(written.error, static_cast<DWORD>(ERROR_SUCCESS));
+  EXPECT_EQ(written.path, missing + L"\\qel_0000000007.psa");
+  EXPECT_EQ(testing::readFileBytes(written.path), "x");
+}
+
+TEST_F(WriteHandOffFile, AFolderThatCannotBeMadeFailsWithTheSystemsError) {
+  ScriptedDraws draws{{7}};
+  const std::wstring file = folder.file(L"plain", "data");
+  EXPECT_EQ(writeHandOffFile(file + L"\\temp", contentOf({"x"}), std::ref(draws)).error,
+            static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+  EXPECT_EQ(writeHandOffFile(L"relative\\temp", contentOf({"x"}), std::ref(draws)).error,
+            static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+  EXPECT_EQ(draws.asked, 0);
+  EXPECT_EQ(testing::namesMatching(folder.path(), L"*"), std::vector<std::wstring>{L"plain"});
 }
 
 TEST_F(WriteHandOffFile, TheFolderIsUsedAsGiven) {
   ScriptedDraws draws{{12}};
-  const std::wstring path = writeHandOffFile(folder.path() + L"\\", contentOf({"x"}), std::ref(draws));
+  const std::wstring path = writeHandOffFile(folder.path() + L"\\", contentOf({"x"}), std::ref(draws)).path;
   EXPECT_EQ(path, folder.path() + L"\\\\qel_0000000012.psa");
   EXPECT_TRUE(testing::fileExists(folder.pathOf(L"qel_0000000012.psa")));
 }
@@ -96,8 +110,18 @@ TEST_F(WriteHandOffFile, ContentThatCannotBeMadeLeavesNoFile) {
     write("begun");
     return false;
   };
-  EXPECT_EQ(writeHandOffFile(folder.path(), failing, std::ref(draws)), L"");
+  EXPECT_EQ(writeHandOffFile(folder.path(), failing, std::ref(draws)).error, static_cast<DWORD>(ERROR_WRITE_FAULT));
   EXPECT_EQ(draws.asked, 1);
+  EXPECT_TRUE(testing::namesMatching(folder.path(), L"*").empty());
+}
+
+TEST_F(WriteHandOffFile, ContentThatThrowsMidwayLeavesNoFile) {
+  ScriptedDraws draws{{9}};
+  const ContentWriter throwing = [](const BlockWrite& write) -> bool {
+    write("first block");
+    throw std::bad_alloc();
+  };
+  EXPECT_THROW(writeHandOffFile(folder.path(), throwing, std::ref(draws)), std::bad_alloc);
   EXPECT_TRUE(testing::namesMatching(folder.path(), L"*").empty());
 }
 

@@ -11,6 +11,7 @@
 #include "operations/SecureRequests.h"
 #include "support/ApplicationJournal.h"
 #include "support/CurrentDirectorySampler.h"
+#include "support/Paths.h"
 #include "support/TestSupport.h"
 
 namespace brivane {
@@ -44,13 +45,11 @@ bool isHandOffName(const std::wstring& name) {
   return name.substr(4, 10).find_first_not_of(L"0123456789") == std::wstring::npos;
 }
 
-// The product installed with a module folder that holds no application, so hand-off files stay where
-// they are written and can be read back.
+// The product installed with an application that leaves hand-off files where they are written, so they
+// can be read back.
 class HandOff : public ::testing::Test {
  protected:
-  testing::InstalledProduct product{L""};
-
-  void SetUp() override { product.moduleFolderSetting().setString(product.files().folder(L"no application")); }
+  testing::InstalledProduct product{BRIVANE_SCRIPTED_CORE_DIR};
 
   std::vector<std::string> handOffContents() const {
     std::vector<std::string> contents;
@@ -63,7 +62,7 @@ class HandOff : public ::testing::Test {
 TEST_F(HandOff, TheWorkedExampleReachesTheFileByteForByte) {
   ProtocolNode request;
   buildSecureFilesRequest(request, {L"C:\\Docs\\a.txt"}, {L"C:\\Docs\\", 0});
-  EXPECT_EQ(handOffRequest(request), STATUS_OK);
+  EXPECT_EQ(handOffRequest(request, {}), STATUS_OK);
   const auto names = product.handOffFiles();
   ASSERT_EQ(names.size(), 1u);
   EXPECT_TRUE(isHandOffName(names[0])) << testing::toUtf8(names[0]);
@@ -73,7 +72,7 @@ TEST_F(HandOff, TheWorkedExampleReachesTheFileByteForByte) {
 TEST_F(HandOff, Latin1LettersAreTwoUtf8BytesAndLaterCharactersReferences) {
   ProtocolNode request(L"r", L"");
   ProtocolNode::addChild(&request, L"source")->setString(L"C:\\caf\u00e9 \u20ac\U0001F600.txt");
-  EXPECT_EQ(handOffRequest(request), STATUS_OK);
+  EXPECT_EQ(handOffRequest(request, {}), STATUS_OK);
   const auto contents = handOffContents();
   ASSERT_EQ(contents.size(), 1u);
   EXPECT_EQ(contents[0],
@@ -85,7 +84,7 @@ TEST_F(HandOff, EveryHandOffGetsAFileOfItsOwn) {
   ProtocolNode request;
   buildSecureFilesRequest(request, {L"C:\\Docs\\a.txt"}, {L"C:\\Docs\\", 0});
   const std::wstring before = testing::currentDirectory();
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(handOffRequest(request), STATUS_OK);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(handOffRequest(request, {}), STATUS_OK);
   EXPECT_EQ(product.handOffFiles().size(), 3u);
   for (const std::string& content : handOffContents()) EXPECT_EQ(content, kWorkedExample);
   EXPECT_EQ(testing::currentDirectory(), before);
@@ -100,7 +99,7 @@ TEST_F(HandOff, ConcurrentHandOffsNeitherCollideNorLoseTheCurrentDirectory) {
     threads.emplace_back([t] {
       for (int i = 0; i < kEach; ++i) {
         ProtocolNode request(L"request" + std::to_wstring(t * kEach + i), L"");
-        handOffRequest(request);
+        handOffRequest(request, {});
       }
     });
   for (std::thread& thread : threads) thread.join();
@@ -111,34 +110,50 @@ TEST_F(HandOff, ConcurrentHandOffsNeitherCollideNorLoseTheCurrentDirectory) {
   EXPECT_EQ(contents.count("<request0></request0>\n"), 1u);
 }
 
-TEST_F(HandOff, AMissingTemporaryFolderOnDiskWritesNothingAndStillSucceeds) {
-  product.tempFolderSetting().setString(product.files().pathOf(L"absent"));
+TEST_F(HandOff, AMissingTemporaryFolderIsMadeAndAPlaceBelowAFileFails) {
+  const std::wstring made = product.files().pathOf(L"roamed") + L"\\from another machine";
+  product.tempFolderSetting().setString(made);
   ProtocolNode request(L"r", L"");
-  EXPECT_EQ(handOffRequest(request), STATUS_OK);
+  EXPECT_EQ(handOffRequest(request, {}), STATUS_OK);
+  EXPECT_EQ(testing::namesMatching(made, L"qel_*.psa").size(), 1u);
+
+  const std::wstring file = product.files().file(L"a file");
+  product.tempFolderSetting().setString(file + L"\\temp");
+  EXPECT_EQ(handOffRequest(request, {}), handOffFailure(ERROR_PATH_NOT_FOUND));
+  EXPECT_TRUE(isExistingFile(file));
   EXPECT_TRUE(testing::namesMatching(product.files().path(), L"*.psa").empty());
+}
+
+TEST_F(HandOff, AnApplicationThatCannotStartTakesItsHandOffFileWithIt) {
+  product.moduleFolderSetting().setString(product.files().folder(L"no application"));
+  ProtocolNode request(L"r", L"");
+  EXPECT_EQ(handOffRequest(request, {}), handOffFailure(ERROR_FILE_NOT_FOUND));
+  EXPECT_TRUE(product.handOffFiles().empty());
 }
 
 TEST_F(HandOff, WithoutAModuleFolderNothingIsWritten) {
   ProtocolNode request(L"r", L"");
   product.moduleFolderSetting().remove();
-  EXPECT_EQ(handOffRequest(request), STATUS_PRODUCT_SETTINGS_MISSING);
+  EXPECT_EQ(handOffRequest(request, {}), STATUS_PRODUCT_SETTINGS_MISSING);
   product.moduleFolderSetting().setString(L"");
-  EXPECT_EQ(handOffRequest(request), STATUS_PRODUCT_SETTINGS_MISSING);
+  EXPECT_EQ(handOffRequest(request, {}), STATUS_PRODUCT_SETTINGS_MISSING);
   product.moduleFolderSetting().setDword(1);
-  EXPECT_EQ(handOffRequest(request), STATUS_PRODUCT_SETTINGS_MISSING);
+  EXPECT_EQ(handOffRequest(request, {}), STATUS_PRODUCT_SETTINGS_MISSING);
   EXPECT_TRUE(product.handOffFiles().empty());
 }
 
 TEST_F(HandOff, WithoutAnyTemporaryFolderNothingIsWritten) {
   const wchar_t* const shellFolders = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
   testing::RegistryValue localSettings(HKEY_CURRENT_USER, shellFolders, L"Local Settings");
+  testing::RegistryValue localAppData(HKEY_CURRENT_USER, shellFolders, L"Local AppData");
   testing::RegistryValue appData(HKEY_CURRENT_USER, shellFolders, L"AppData");
   localSettings.remove();
+  localAppData.remove();
   appData.remove();
   product.tempFolderSetting().remove();
   const auto rootFilesBefore = testing::namesMatching(L"\\", L"qel_*.psa");
   ProtocolNode request(L"r", L"");
-  EXPECT_EQ(handOffRequest(request), STATUS_PRODUCT_SETTINGS_MISSING);
+  EXPECT_EQ(handOffRequest(request, {}), handOffFailure(ERROR_PATH_NOT_FOUND));
   EXPECT_EQ(testing::namesMatching(L"\\", L"qel_*.psa"), rootFilesBefore);
 }
 
@@ -147,7 +162,7 @@ TEST_F(HandOff, AUserTemporaryFolderWinsOverTheMachineOne) {
   const std::wstring userFolder = product.files().folder(L"user temp");
   userTemp.setString(userFolder);
   ProtocolNode request(L"r", L"");
-  EXPECT_EQ(handOffRequest(request), STATUS_OK);
+  EXPECT_EQ(handOffRequest(request, {}), STATUS_OK);
   EXPECT_EQ(testing::namesMatching(userFolder, L"qel_*.psa").size(), 1u);
   EXPECT_TRUE(product.handOffFiles().empty());
 }

@@ -11,6 +11,7 @@
 #include "operations/ConvertOperation.h"
 #include "operations/HandOff.h"
 #include "operations/RequestTestSupport.h"
+#include "support/Paths.h"
 #include "operations/SecureOperations.h"
 #include "operations/SecureRequests.h"
 #include "operations/UnsecureOperation.h"
@@ -252,11 +253,14 @@ TEST_F(OperationsEndToEnd, AModuleFolderEndingInABackslashStartsTheSameApplicati
   EXPECT_EQ(withoutTrailingBackslash(entry.workingFolder), BRIVANE_MODULE_DIR);
 }
 
-TEST_F(OperationsEndToEnd, NoTemporaryFolderOnDiskStartsNothing) {
-  product.tempFolderSetting().setString(product.files().pathOf(L"absent"));
+TEST_F(OperationsEndToEnd, ATemporaryFolderNotOnDiskIsMadeAndTheHandOffArrives) {
+  const std::wstring absent = product.files().pathOf(L"absent");
+  product.tempFolderSetting().setString(absent);
   Paths selection{file(L"a.txt")};
   EXPECT_EQ(secureFiles(classified(selection), inPlace(selection)), STATUS_OK);
-  expectNoHandOff();
+  const auto entries = testing::waitForJournal(product.journalPath());
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(parentFolderOf(entries[0].parameters), absent + L"\\");
 }
 
 TEST_F(OperationsEndToEnd, NoModuleFolderSettingWritesAndStartsNothing) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <set>
@@ -47,6 +48,17 @@ TEST(SeedDigest, OnlyTheFirst256BytesOfTheBufferCount) {
   EXPECT_NE(seedDigest(name, 42), digest);
   fillName(name, L"alice");
   EXPECT_NE(seedDigest(name, 43), digest);
+}
+
+TEST(SeedMaterial, TheSameUserAndProcessIdStillSeedDifferently) {
+  wchar_t name[kUserNameBufferChars];
+  fillName(name, L"alice");
+  const std::vector<std::uint8_t> first = seedMaterial(name, 42);
+  const std::vector<std::uint8_t> second = seedMaterial(name, 42);
+  ASSERT_EQ(first.size(), 64u);
+  const auto digest = seedDigest(name, 42);
+  EXPECT_TRUE(std::equal(digest.begin(), digest.end(), first.begin()));
+  EXPECT_NE(first, second);
 }
 
 TEST(RandomBytes, SuccessiveDrawsDiffer) {

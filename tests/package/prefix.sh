@@ -16,8 +16,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # "- " gone; registry lines are "[key]" or "[key]|value", file lines "type path").
 wine_changes=(
   # The display driver's key, which Wine's desktop writes once it starts; under load that can be after
-  # the first snapshot.
-  '^\+ \[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Video(\\.*)?\](\|.*)?$'
+  # the first snapshot. Wine 10 also exports it under the control set the current one links to.
+  '^\+ \[HKEY_LOCAL_MACHINE\\System\\(CurrentControlSet|ControlSet001)\\Control\\Video(\\.*)?\](\|.*)?$'
   # Wine's own settings of the user, such as the mouse parameters a window session leaves.
   '^[-+] \[HKEY_(USERS\\S-1-5-21-[0-9-]+|CURRENT_USER)\\Software\\Wine(\\.*)?\](\|.*)?$'
   # Windows Installer's own bookkeeping: its keys and its package cache folder stay, emptied.

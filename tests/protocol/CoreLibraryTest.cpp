@@ -5,6 +5,9 @@
 #include "doubles/CoreTestSetup.h"
 #include "protocol/CoreLibrary.h"
 #include "protocol/ProtocolNode.h"
+#include "support/CurrentDirectorySampler.h"
+#include "support/TestSupport.h"
+#include "support/Text.h"
 
 namespace brivane {
 namespace {
@@ -28,6 +31,45 @@ TEST_F(CoreLibraryTest, LoadsTheLibraryTheModuleFolderNamesAndFreesItAgain) {
   EXPECT_FALSE(library.loaded());
   EXPECT_EQ(GetModuleHandleW(scriptedCorePath().c_str()), nullptr);
   EXPECT_EQ(script.frees(), 1u);
+}
+
+// The file a loaded module of this process was loaded from.
+std::wstring loadedFrom(const wchar_t* module) {
+  wchar_t path[MAX_PATH] = {};
+  HMODULE handle = GetModuleHandleW(module);
+  return handle && GetModuleFileNameW(handle, path, MAX_PATH) ? path : L"(not loaded)";
+}
+
+TEST_F(CoreLibraryTest, TheCoresOwnImportsComeFromItsFolderNotFromPlantedCopies) {
+  testing::TemporaryFolder onPath;
+  testing::TemporaryFolder current;
+  const std::wstring helper = std::wstring(BRIVANE_HELPER_CORE_DIR) + L"\\corehelper.dll";
+  for (const testing::TemporaryFolder* planted : {&onPath, &current})
+    ASSERT_TRUE(CopyFileW(helper.c_str(), planted->pathOf(L"corehelper.dll").c_str(), FALSE));
+  wchar_t savedPath[32768] = {};
+  GetEnvironmentVariableW(L"PATH", savedPath, 32768);
+  const std::wstring savedDirectory = testing::currentDirectory();
+  SetEnvironmentVariableW(L"PATH", (onPath.path() + L";" + savedPath).c_str());
+  SetCurrentDirectoryW(current.path().c_str());
+
+  moduleFolder.set(BRIVANE_HELPER_CORE_DIR);
+  CoreLibrary library;
+  library.load();
+  const bool loaded = library.loaded();
+  const std::wstring from = loadedFrom(L"corehelper.dll");
+  library.free();
+  SetCurrentDirectoryW(savedDirectory.c_str());
+  SetEnvironmentVariableW(L"PATH", savedPath);
+  EXPECT_TRUE(loaded);
+  EXPECT_EQ(lowerCased(from), lowerCased(helper));
+}
+
+TEST_F(CoreLibraryTest, ARelativeModuleFolderIsNeverSearchedFor) {
+  moduleFolder.set(L"doubles\\scripted");
+  CoreLibrary library;
+  library.load();
+  EXPECT_FALSE(library.loaded());
+  EXPECT_EQ(script.loads(), 0u);
 }
 
 TEST_F(CoreLibraryTest, AModuleFolderWithATrailingSeparatorWorksAlike) {

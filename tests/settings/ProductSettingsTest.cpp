@@ -42,6 +42,7 @@ class ProductSettingsTest : public ::testing::Test {
   SavedRegistryValue machineTemp{HKEY_LOCAL_MACHINE, kProductKey, L"TempFolder"};
   SavedRegistryValue userTemp{HKEY_CURRENT_USER, kProductKey, L"TempFolder"};
   SavedRegistryValue localSettings{HKEY_CURRENT_USER, kShellFolders, L"Local Settings"};
+  SavedRegistryValue localAppData{HKEY_CURRENT_USER, kShellFolders, L"Local AppData"};
   SavedRegistryValue appData{HKEY_CURRENT_USER, kShellFolders, L"AppData"};
 };
 
@@ -124,6 +125,19 @@ TEST_F(ProductSettingsTest, TheLocalSettingsFolderComesThirdWithTempAppended) {
   EXPECT_EQ(out, L"C:\\Documents and Settings\\u\\Local Settings\\Temp");
   localSettings.set(L"C:\\Documents and Settings\\u\\Local Settings\\");
   EXPECT_TRUE(readTempFolder(L"Brivane", out));
+  EXPECT_EQ(out, L"C:\\Documents and Settings\\u\\Local Settings\\Temp");
+}
+
+// Since Vista the local folder is "Local AppData", whose Temp is the user's own temporary folder; the
+// roaming "AppData" has no Temp.
+TEST_F(ProductSettingsTest, TheLocalAppDataFolderStandsInForLocalSettingsBeforeAppData) {
+  localAppData.set(L"C:\\Users\\u\\AppData\\Local");
+  appData.set(L"C:\\Users\\u\\AppData\\Roaming");
+  std::wstring out;
+  EXPECT_EQ(readTempFolderFrom(L"Brivane", out), TempFolderSource::LocalAppData);
+  EXPECT_EQ(out, L"C:\\Users\\u\\AppData\\Local\\Temp");
+  localSettings.set(L"C:\\Documents and Settings\\u\\Local Settings");
+  EXPECT_EQ(readTempFolderFrom(L"Brivane", out), TempFolderSource::LocalSettings);
   EXPECT_EQ(out, L"C:\\Documents and Settings\\u\\Local Settings\\Temp");
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -59,10 +60,11 @@ ProcessResult runCheck(const Lines& args = {}) {
   return testing::runProcess(std::wstring(BRIVANE_BIN_DIR) + L"\\brivane-check.exe", args);
 }
 
-const ReportLine* lineOf(const std::vector<ReportLine>& lines, const std::wstring& link) {
+// A copy, so a line read from a temporary list outlives it.
+std::optional<ReportLine> lineOf(const std::vector<ReportLine>& lines, const std::wstring& link) {
   for (const ReportLine& line : lines)
-    if (line.link == link) return &line;
-  return nullptr;
+    if (line.link == link) return line;
+  return std::nullopt;
 }
 
 const ReportLine* firstFail(const std::vector<ReportLine>& lines) {
@@ -108,7 +110,7 @@ class CheckTest : public ::testing::Test {
   }
 
   std::wstring verdictOf(const ProcessResult& result, const std::wstring& link) {
-    const ReportLine* line = lineOf(linkLines(result.out), link);
+    const std::optional<ReportLine> line = lineOf(linkLines(result.out), link);
     return line ? line->verdict : L"(absent)";
   }
 
@@ -220,22 +222,48 @@ TEST_F(CheckTest, RemovedLabelIsNamedWithItsStatus) {
       << joined(result.out);
 }
 
-TEST_F(CheckTest, MissingTemporaryFolderAndMissingApplication) {
+TEST_F(CheckTest, TemporaryFolderMadeWhenMissingFailsBelowAFileAndMissingApplication) {
   ASSERT_TRUE(RemoveDirectoryW(install.tempFolder().c_str()));
-  expectFirstFail(L"temp-folder", install.tempFolder() + L" (from HKLM\\Software\\Brivane\\TempFolder) does not exist");
-  ASSERT_TRUE(CreateDirectoryW(install.tempFolder().c_str(), nullptr));
+  const ProcessResult made = runCheck();
+  EXPECT_EQ(made.exitCode, 0u) << joined(made.out);
+  EXPECT_EQ(verdictOf(made, L"temp-folder"), L"OK");
+  EXPECT_TRUE(contains(lineOf(linkLines(made.out), L"temp-folder")->text, L", created now, takes hand-off files"))
+      << joined(made.out);
+
+  const std::wstring belowAFile = install.root().file(L"plain.txt") + L"\\temp";
+  setString(HKEY_CURRENT_USER, L"Software\\Brivane", L"TempFolder", belowAFile);
+  expectFirstFail(L"temp-folder", belowAFile + L" (from HKCU\\Software\\Brivane\\TempFolder) does not exist and "
+                                  L"cannot be created");
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Brivane", L"TempFolder");
 
   ASSERT_TRUE(DeleteFileW(install.moduleFile(L"Brivane_Application_Palisor_Against_Lib.exe").c_str()));
   expectFirstFail(L"application", L"Brivane_Application_Palisor_Against_Lib.exe does not exist");
 }
 
-TEST_F(CheckTest, UserTemporaryFolderAnswersFirst) {
+// The machine-wide value is shared by every user: said as a warning, never advised.
+TEST_F(CheckTest, UserTemporaryFolderAnswersFirstAndTheSharedOneIsWarnedOf) {
+  const std::string warning = "       warning: HKLM\\Software\\Brivane\\TempFolder is shared by every user";
+  const ProcessResult shared = runCheck();
+  EXPECT_NE(joined(shared.out).find(warning), std::string::npos) << joined(shared.out);
+
   const std::wstring mine = install.root().folder(L"mine");
   setString(HKEY_CURRENT_USER, L"Software\\Brivane", L"TempFolder", mine);
   const ProcessResult result = runCheck();
   EXPECT_EQ(result.exitCode, 0u) << joined(result.out);
   EXPECT_TRUE(contains(lineOf(linkLines(result.out), L"temp-folder")->text,
                        mine + L" (from HKCU\\Software\\Brivane\\TempFolder)"))
+      << joined(result.out);
+  EXPECT_EQ(joined(result.out).find("warning:"), std::string::npos) << joined(result.out);
+}
+
+TEST_F(CheckTest, WithoutAnyTemporaryFolderValueTheUsersLocalAppDataTempServes) {
+  RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Brivane", L"TempFolder");
+  wchar_t local[MAX_PATH] = {};
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local), S_OK);
+  const ProcessResult result = runCheck();
+  EXPECT_EQ(result.exitCode, 0u) << joined(result.out);
+  EXPECT_TRUE(contains(lineOf(linkLines(result.out), L"temp-folder")->text,
+                       std::wstring(local) + L"\\Temp (from the user's Local AppData folder)"))
       << joined(result.out);
 }
 
@@ -254,8 +282,8 @@ TEST_F(CheckTest, RecentListNotesSkippedEntriesAndTheGap) {
   setString(HKEY_CURRENT_USER, key, L"4", install.root().file(L"late.qeld"));
   const ProcessResult result = runCheck();
   EXPECT_EQ(result.exitCode, 0u) << joined(result.out);
-  const ReportLine* line = lineOf(linkLines(result.out), L"recent-list");
-  ASSERT_NE(line, nullptr);
+  const std::optional<ReportLine> line = lineOf(linkLines(result.out), L"recent-list");
+  ASSERT_TRUE(line.has_value());
   EXPECT_TRUE(contains(line->text, L"max_history 3, max_qelf 2; 1 recent secured folders")) << joined(result.out);
   const std::string text = joined(result.out);
   const std::string gone = testing::toUtf8(install.root().child(L"gone.qeld"));
@@ -271,8 +299,8 @@ TEST_F(CheckTest, RecentListCountsWhatTheMenuOffersAtMost) {
   setString(HKEY_CURRENT_USER, key, L"1", install.root().file(L"first.qeld"));
   setString(HKEY_CURRENT_USER, key, L"2", install.root().file(L"second.qeld"));
   const ProcessResult result = runCheck();
-  const ReportLine* line = lineOf(linkLines(result.out), L"recent-list");
-  ASSERT_NE(line, nullptr);
+  const std::optional<ReportLine> line = lineOf(linkLines(result.out), L"recent-list");
+  ASSERT_TRUE(line.has_value());
   EXPECT_TRUE(contains(line->text, L"2 recent secured folders (the menu offers the first 1)")) << joined(result.out);
 }
 
@@ -280,8 +308,8 @@ TEST_F(CheckTest, RightClickShowsTheExtensionsMenu) {
   const std::wstring file = install.root().file(L"R&D notes.txt");
   const ProcessResult result = runCheck({file});
   EXPECT_EQ(result.exitCode, 0u) << joined(result.out);
-  const ReportLine* line = lineOf(linkLines(result.out), L"right-click");
-  ASSERT_NE(line, nullptr) << joined(result.out);
+  const std::optional<ReportLine> line = lineOf(linkLines(result.out), L"right-click");
+  ASSERT_TRUE(line.has_value()) << joined(result.out);
   EXPECT_EQ(line->verdict, L"OK");
   EXPECT_TRUE(contains(line->text, L"(4 commands)")) << joined(result.out);
   const std::string text = joined(result.out);

@@ -9,8 +9,10 @@ namespace {
 
 constexpr DWORD kTimeoutMs = 120000;
 
-// The quoting that CommandLineToArgvW undoes: backslashes before a quote are doubled.
+// The quoting that CommandLineToArgvW undoes: backslashes before a quote are doubled. A word that needs no
+// quotes goes bare, as people type switches: some programs (Wine 10's msiexec) refuse a quoted "/i".
 std::wstring quotedArgument(const std::wstring& arg) {
+  if (!arg.empty() && arg.find_first_of(L" \t\"") == std::wstring::npos) return arg;
   std::wstring out = L"\"";
   size_t backslashes = 0;
   for (wchar_t c : arg) {

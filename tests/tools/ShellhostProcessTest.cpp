@@ -37,6 +37,12 @@ Lines slice(const Lines& lines, const std::wstring& first, size_t count) {
   return Lines(start, start + std::min<size_t>(count, lines.end() - start));
 }
 
+// A file whose full path is 250 characters, near the shell's limit wherever the temporary folder lies.
+std::wstring longNameIn(const TestFolder& folder) {
+  const size_t nameLength = 250 - folder.path().size() - std::wstring(L"\\.txt").size();
+  return folder.file(std::wstring(nameLength, L'n') + L".txt");
+}
+
 const std::wstring kHandlerLine = L"handler " + std::wstring(kRecorderClsid) + L" first=0 count=4 hr=0x00000004";
 
 const Lines kRecorderMenu = {
@@ -105,7 +111,7 @@ TEST_F(ShellhostProcessTest, MenuOfOneFileIsPrintedAsTheHandlerBuiltIt) {
 
 TEST_F(ShellhostProcessTest, SelectionReachesTheHandlerInOrderWithItsNamesWhole) {
   const Lines files = {folder.file(L"b & c.txt"), folder.file(L"a.txt"), folder.file(L"\U0001F600 smile.txt"),
-                       folder.file(std::wstring(200, L'n') + L".txt")};
+                       longNameIn(folder)};
   ProcessResult result = runShellhost({L"menu", files[0], files[1], files[2], files[3]});
   EXPECT_EQ(result.exitCode, 0u) << joined(result.err);
   Lines expected = {L"initialize folder=" + folder.path() + L" progid=null"};

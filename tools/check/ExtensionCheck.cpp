@@ -7,10 +7,12 @@
 
 #include "CheckLinks.h"
 #include "Output.h"
-#include "RegistryValue.h"
+#include "RegistrationCheck.h"
 #include "module/ClassId.h"
 #include "module/RegistrationInputs.h"
 #include "support/Handles.h"
+#include "support/ModuleLoad.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
@@ -58,8 +60,11 @@ Finding checkObject(const std::wstring& path) {
 
 Finding checkLoadedExtension() {
   const std::wstring classId = classIdString().value_or(L"");
-  const std::wstring path = readRawValue(HKEY_CLASSES_ROOT, L"CLSID\\" + classId + L"\\InProcServer32", L"").text;
-  UniqueModule module(LoadLibraryW(path.c_str()));
+  const std::wstring path = registeredServerPath(classId);
+  if (!isAbsolutePath(path))
+    return Finding::fail(kExtensionLink, L"the registered server \"" + path + L"\" is not an absolute path", kReinstall);
+  // Loaded as the extension loads the core library, so nothing of the search path takes part.
+  UniqueModule module(loadModuleAt(path));
   const DWORD error = GetLastError();
   if (!module)
     return Finding::fail(kExtensionLink, path + L" does not load (error " + std::to_wstring(error) + L")",

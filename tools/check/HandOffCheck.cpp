@@ -6,8 +6,10 @@
 #include "operations/ApplicationLaunch.h"
 #include "operations/HandOff.h"
 #include "settings/ProductSettings.h"
+#include "support/EnsureFolder.h"
 #include "support/Handles.h"
 #include "support/Paths.h"
+#include "support/SystemErrorText.h"
 
 namespace brivane {
 namespace {
@@ -21,6 +23,7 @@ const SourceName kSourceNames[] = {
     {TempFolderSource::UserTempFolder, L"HKCU\\Software\\Brivane\\TempFolder"},
     {TempFolderSource::MachineTempFolder, L"HKLM\\Software\\Brivane\\TempFolder"},
     {TempFolderSource::LocalSettings, L"the user's Local Settings folder"},
+    {TempFolderSource::LocalAppData, L"the user's Local AppData folder"},
     {TempFolderSource::AppData, L"the user's AppData folder"},
 };
 
@@ -30,8 +33,19 @@ std::wstring sourceName(TempFolderSource source) {
   return L"no setting";
 }
 
-constexpr wchar_t kSetTempFolder[] =
-    L"create that folder, or set HKLM\\Software\\Brivane\\TempFolder (REG_SZ) to a folder the user can write to";
+// Never a machine-wide value: one folder that every user can write lets one user read or plant another's
+// hand-offs.
+constexpr wchar_t kSetUserTempFolder[] =
+    L"repair the user's shell folders, or set HKCU\\Software\\Brivane\\TempFolder (REG_SZ) to a folder only "
+    L"this user can write to";
+constexpr wchar_t kSharedWarning[] =
+    L"warning: HKLM\\Software\\Brivane\\TempFolder is shared by every user of this machine; remove it, and each "
+    L"user's hand-offs go to a folder of their own";
+
+std::wstring fixAction(TempFolderSource source) {
+  const bool value = source == TempFolderSource::UserTempFolder || source == TempFolderSource::MachineTempFolder;
+  return value ? L"correct or remove " + sourceName(source) : std::wstring(kSetUserTempFolder);
+}
 
 // The one write of the check: a file created where hand-off files go and deleted again when closed.
 DWORD writeTestFile(const std::wstring& folder) {
@@ -46,15 +60,19 @@ Finding tempFolder() {
   std::wstring folder;
   const TempFolderSource source = readTempFolderFrom(kHandOffProductKey, folder);
   if (source == TempFolderSource::None || folder.empty())
-    return Finding::fail(kTempFolderLink, L"no setting names a temporary folder for hand-off files", kSetTempFolder);
+    return Finding::fail(kTempFolderLink, L"no setting names a temporary folder for hand-off files", kSetUserTempFolder);
   const std::wstring where = folder + L" (from " + sourceName(source) + L")";
-  if (!isExistingFolder(folder))
-    return Finding::fail(kTempFolderLink, where + L" does not exist", kSetTempFolder);
+  // The extension makes a missing folder at its first hand-off; the check does what it would do.
+  const bool existed = isExistingFolder(folder);
+  if (const DWORD error = ensureFolder(folder); error != ERROR_SUCCESS)
+    return Finding::fail(kTempFolderLink, where + L" does not exist and cannot be created: " + systemErrorText(error),
+                         fixAction(source));
   if (const DWORD error = writeTestFile(folder); error != ERROR_SUCCESS)
-    return Finding::fail(kTempFolderLink,
-                         L"no file can be created in " + where + L" (error " + std::to_wstring(error) + L")",
-                         L"give the user write access to that folder, or set another TempFolder");
-  return Finding::ok(kTempFolderLink, where + L" takes hand-off files");
+    return Finding::fail(kTempFolderLink, L"no file can be created in " + where + L": " + systemErrorText(error),
+                         L"give the user write access to that folder, or " + fixAction(source));
+  Finding found = Finding::ok(kTempFolderLink, where + (existed ? L"" : L", created now,") + L" takes hand-off files");
+  if (source == TempFolderSource::MachineTempFolder) found.details.push_back(kSharedWarning);
+  return found;
 }
 
 Finding application() {

@@ -46,10 +46,6 @@ std::optional<std::wstring> firstProblem(bool classRows, const std::wstring& cla
   return std::nullopt;
 }
 
-std::wstring serverPath(const std::wstring& classId) {
-  return readRawValue(HKEY_CLASSES_ROOT, L"CLSID\\" + classId + L"\\InProcServer32", L"").text;
-}
-
 // The secured file types reach the extension through their ProgID's shellex entries, as Explorer
 // follows them.
 struct FileTypeHandler {
@@ -89,7 +85,7 @@ Finding classRegistration(const std::wstring& classId) {
   if (std::optional<std::wstring> problem = firstProblem(true, classId))
     return Finding::fail(kClassRegistrationLink, *problem, kRegisterAgain);
   return Finding::ok(kClassRegistrationLink,
-                     classId + L" is served by " + serverPath(classId) + L" (a 64-bit DLL, apartment-threaded)");
+                     classId + L" is served by " + registeredServerPath(classId) + L" (a 64-bit DLL, apartment-threaded)");
 }
 
 Finding menuHandlers(const std::wstring& classId) {
@@ -112,6 +108,10 @@ Finding fileTypes(const std::wstring& classId) {
 }
 
 }  // namespace
+
+std::wstring registeredServerPath(const std::wstring& classId) {
+  return readRawValue(HKEY_LOCAL_MACHINE, L"Software\\Classes\\CLSID\\" + classId + L"\\InProcServer32", L"").text;
+}
 
 std::optional<std::wstring> registrationRowProblem(const RegistrationRow& row, const std::wstring& classId, WORD machine) {
   const REGSAM view = machine == IMAGE_FILE_MACHINE_I386 ? KEY_WOW64_32KEY : 0;

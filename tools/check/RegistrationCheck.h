@@ -14,6 +14,10 @@ namespace brivane {
 // secured file types' drop and property sheet handlers ("file-types").
 void checkRegistration(CheckReport& report);
 
+// The extension's DLL as registered for the whole machine (HKLM\Software\Classes): never a per-user
+// registration, which unelevated code could plant for an elevated check to load.
+std::wstring registeredServerPath(const std::wstring& classId);
+
 // What is wrong with one registration row as a process of the width of `machine` reads it (in the 32-bit
 // registry view for IMAGE_FILE_MACHINE_I386), if anything; the server row must name a DLL of that width.
 std::optional<std::wstring> registrationRowProblem(const RegistrationRow& row, const std::wstring& classId, WORD machine);

@@ -64,8 +64,10 @@ void checkX86Extension(CheckReport& report) {
                              kRepairX86));
     return;
   }
-  const std::wstring server =
-      readRawValue(HKEY_CLASSES_ROOT, L"CLSID\\" + classId + L"\\InProcServer32", L"", KEY_WOW64_32KEY).text;
+  // As registered for the whole machine, like the 64-bit class (registeredServerPath).
+  const std::wstring server = readRawValue(HKEY_LOCAL_MACHINE, L"Software\\Classes\\CLSID\\" + classId + L"\\InProcServer32",
+                                           L"", KEY_WOW64_32KEY)
+                                  .text;
   report.add(Finding::ok(kX86ExtensionLink, L"32-bit programs load " + server + L" (a 32-bit DLL), which finds a " +
                                                 L"32-bit core library and the application in " + folder));
 }

@@ -62,6 +62,7 @@ const std::vector<OptionRule<MenuOptions>>& menuRules() {
       {L"--dialog-screenshot", true,
        [](MenuOptions& o, const std::wstring& v) { return keep(o.dialog.screenshot, absolutePath(v)); }},
       {L"--report-dialog", false, [](MenuOptions& o, const std::wstring&) { return setFlag(o.dialog.report); }},
+      {L"--no-ui", false, [](MenuOptions& o, const std::wstring&) { return setFlag(o.noUi); }},
   };
   return rules;
 }

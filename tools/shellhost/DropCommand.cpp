@@ -1,7 +1,9 @@
 #include <oleidl.h>
 
 #include "Commands.h"
+#include "DialogWatcher.h"
 #include "HandlerDiscovery.h"
+#include "PickerAnswer.h"
 #include "ShellSelection.h"
 
 namespace brivane {
@@ -44,7 +46,12 @@ void dragAndDrop(IDropTarget* target, IDataObject* data, DWORD keyState, Output&
   hr = target->DragOver(keyState, POINTL{0, 0}, &overEffect);
   out.line(effectLine(L"dragover", hr, overEffect));
   effect = kAllowedEffects;
+  // A handler may tell the user why a drop failed; the box is recorded and closed, as for a command.
+  DialogWatcher watcher(GetCurrentThreadId(), [&](HWND dialog, size_t index) {
+    answerPicker(dialog, index, DialogAnswer{}, out);
+  });
   hr = target->Drop(data, keyState, POINTL{0, 0}, &effect);
+  watcher.finish();
   out.line(effectLine(L"drop", hr, effect));
 }
 

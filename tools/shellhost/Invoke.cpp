@@ -1,11 +1,14 @@
 #include "Invoke.h"
 
+#include <shellapi.h>
+
 namespace brivane {
 namespace {
 
-HRESULT invoke(IContextMenu* menu, LPCSTR verb, HWND owner) {
+HRESULT invoke(IContextMenu* menu, LPCSTR verb, HWND owner, DWORD mask = 0) {
   CMINVOKECOMMANDINFO info{};
   info.cbSize = sizeof info;
+  info.fMask = mask;
   info.hwnd = owner;
   info.lpVerb = verb;
   info.nShow = SW_SHOWNORMAL;
@@ -14,8 +17,8 @@ HRESULT invoke(IContextMenu* menu, LPCSTR verb, HWND owner) {
 
 }  // namespace
 
-HRESULT invokeOffset(IContextMenu* menu, UINT offset, HWND owner) {
-  return invoke(menu, MAKEINTRESOURCEA(offset), owner);
+HRESULT invokeOffset(IContextMenu* menu, UINT offset, HWND owner, bool noUi) {
+  return invoke(menu, MAKEINTRESOURCEA(offset), owner, noUi ? CMIC_MASK_FLAG_NO_UI : 0);
 }
 
 HRESULT invokeVerb(IContextMenu* menu, const char* verb, HWND owner) { return invoke(menu, verb, owner); }

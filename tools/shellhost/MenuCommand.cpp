@@ -22,7 +22,7 @@ int invokeEntry(const ContextMenuHandlers& handlers, const MenuOptions& options,
   if (!owner.get() && !owner.create(false)) out.line(L"owner none");
   DialogWatcher watcher(GetCurrentThreadId(),
                         [&](HWND dialog, size_t index) { answerPicker(dialog, index, options.dialog, out); });
-  const HRESULT hr = invokeOffset(handler->menu.get(), handlerOffset, owner.get());
+  const HRESULT hr = invokeOffset(handler->menu.get(), handlerOffset, owner.get(), options.noUi);
   if (watcher.finish() == 0) out.line(L"dialog none");
   out.line(L"invoke " + std::to_wstring(*options.invoke) + L" hr=" + hresultText(hr));
   return kExitOk;

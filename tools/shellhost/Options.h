@@ -27,6 +27,7 @@ struct MenuOptions {
   UINT firstId = 1;
   UINT lastId = 0x7FFF;
   std::optional<UINT> invoke;  // command offset to invoke after the menu is built
+  bool noUi = false;           // invoke with CMIC_MASK_FLAG_NO_UI
   std::wstring screenshot;     // PNG of the popup with its first submenu open, when not empty
   DialogAnswer dialog;
 };

@@ -20,6 +20,7 @@ struct KindName {
 const KindName kKindNames[] = {
     {PickerKind::FolderDialog, L"folder"},
     {PickerKind::SaveDialog, L"save"},
+    {PickerKind::Message, L"message"},
     {PickerKind::Other, L"other"},
 };
 
@@ -40,6 +41,12 @@ HWND childOfClass(HWND parent, const wchar_t* className) {
 HWND fileNameControl(HWND dialog) {
   HWND control = GetDlgItem(dialog, kFileNameCombo);
   return control ? control : GetDlgItem(dialog, kFileNameEdit);
+}
+
+void reportMessage(HWND dialog, Output& out) {
+  HWND owner = GetWindow(dialog, GW_OWNER);
+  out.line(L"dialog message owner=" + (owner ? quoted(windowText(owner)) : std::wstring(L"none")) +
+           L" text=" + quoted(windowText(GetDlgItem(dialog, kMessageText))));
 }
 
 void report(HWND dialog, Output& out) {
@@ -89,12 +96,14 @@ void applyAnswer(HWND dialog, PickerKind kind, size_t index, const DialogAnswer&
 PickerKind pickerKind(HWND dialog) {
   if (fileNameControl(dialog)) return PickerKind::SaveDialog;
   if (childOfClass(dialog, WC_TREEVIEWW)) return PickerKind::FolderDialog;
+  if (GetDlgItem(dialog, kMessageText)) return PickerKind::Message;
   return PickerKind::Other;
 }
 
 void answerPicker(HWND dialog, size_t index, const DialogAnswer& answer, Output& out) {
   const PickerKind kind = pickerKind(dialog);
   out.line(L"dialog opened title=" + quoted(windowText(dialog)) + L" kind=" + kindName(kind));
+  if (kind == PickerKind::Message) reportMessage(dialog, out);
   if (answer.report) report(dialog, out);
   if (!answer.screenshot.empty() && index == 0) {
     Sleep(kPaintDelayMs);
