@@ -7,7 +7,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cache=${BRIVANE_CACHE:-$HOME/.cache/brivane}
 prefix=${WINEPREFIX:-$top/build/wineprefix}
 packages=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 wine wine64 xvfb x11-apps
-          imagemagick dpkg-dev cmake make googletest python3 wixl msitools gnuplot-nox)
+          imagemagick dpkg-dev cmake make googletest python3 wixl msitools gnuplot-nox osslsigncode openssl)
 
 fail() { echo "bootstrap: $1" >&2; exit 1; }
 say() { echo "bootstrap: $*"; }

@@ -27,15 +27,13 @@ const wchar_t* const kInstalledNames[] = {L"BrivaneShell.dll", L"Brivane_Core.dl
 const wchar_t* const kInstalledX86Names[] = {L"BrivaneShell.dll", L"Brivane_Core.dll", L"palisorv3.txt",
                                              L"Brivane_Application_Palisor_Against_Lib.exe"};
 
-std::wstring builtFile(const std::wstring& name) {
-  const bool built = name == L"BrivaneShell.dll" || name == L"brivane-check.exe";
-  return built ? std::wstring(BRIVANE_BIN_DIR) + L"\\" + name
-                                     : std::wstring(BRIVANE_MODULE_DIR) + L"\\" + name;
-}
+// The file as the package holds it: the build's programs and DLLs signed, the texts as they are.
+std::wstring packagedFile(const std::wstring& name) { return std::wstring(BRIVANE_PACKAGE_FILES) + L"\\" + name; }
 
-std::wstring builtX86File(const std::wstring& name) {
-  if (name == L"Brivane_Application_Palisor_Against_Lib.exe") return builtFile(name);
-  return std::wstring(name == L"BrivaneShell.dll" ? BRIVANE_X86_BIN_DIR : BRIVANE_X86_MODULE_DIR) + L"\\" + name;
+// Of the x86 folder: the 32-bit DLLs from the package's x86 folder, the texts and application as above.
+std::wstring packagedX86File(const std::wstring& name) {
+  const bool x86 = name == L"BrivaneShell.dll" || name == L"Brivane_Core.dll";
+  return x86 ? std::wstring(BRIVANE_PACKAGE_FILES) + L"\\x86\\" + name : packagedFile(name);
 }
 
 std::vector<std::wstring> sortedNames(const std::wstring& folder) {
@@ -56,11 +54,21 @@ std::string narrow(const Lines& lines) {
 
 class InstalledPackage : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { installed_ = installPackage(kPackage) == 0; }
-  static void TearDownTestSuite() { removePackage(kPackage); }
+  static void SetUpTestSuite() {
+    handOffFolderExisted_ = GetFileAttributesW(handOffFolder().c_str()) != INVALID_FILE_ATTRIBUTES;
+    installed_ = installPackage(kPackage) == 0;
+  }
+  // Uninstall leaves what the extension made for the user (the recent list, the hand-off folder it
+  // created); the tests take it away themselves.
+  static void TearDownTestSuite() {
+    removePackage(kPackage);
+    removeUserData();
+    if (!handOffFolderExisted_) RemoveDirectoryW(handOffFolder().c_str());
+  }
   void SetUp() override { ASSERT_TRUE(installed_) << "msiexec /i failed"; }
 
   static inline bool installed_ = false;
+  static inline bool handOffFolderExisted_ = false;
 };
 
 TEST_F(InstalledPackage, PlacesExactlyTheProductsFilesInProgramFiles) {
@@ -69,7 +77,7 @@ TEST_F(InstalledPackage, PlacesExactlyTheProductsFilesInProgramFiles) {
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(sortedNames(installFolder()), expected);
   for (const wchar_t* name : kInstalledNames) {
-    EXPECT_TRUE(readFileBytes(installedFile(name)) == readFileBytes(builtFile(name))) << toUtf8(name);
+    EXPECT_TRUE(readFileBytes(installedFile(name)) == readFileBytes(packagedFile(name))) << toUtf8(name);
   }
 }
 
@@ -79,7 +87,7 @@ TEST_F(InstalledPackage, PlacesThe32BitExtensionItsCoreLibraryAndTheApplicationI
   EXPECT_EQ(sortedNames(x86Folder()), expected);
   for (const wchar_t* name : kInstalledX86Names) {
     const std::wstring installed = x86Folder() + L"\\" + name;
-    EXPECT_TRUE(readFileBytes(installed) == readFileBytes(builtX86File(name))) << toUtf8(name);
+    EXPECT_TRUE(readFileBytes(installed) == readFileBytes(packagedX86File(name))) << toUtf8(name);
   }
 }
 
@@ -89,16 +97,14 @@ TEST_F(InstalledPackage, The32BitViewsModuleFolderIsTheX86Folder) {
                           {L"HKLM32\\Software\\Brivane|ModuleFolder", textValue(x86Folder() + L"\\")}}));
 }
 
-TEST_F(InstalledPackage, WritesTheModuleFolderAndTheUsersHandOffFolder) {
+// Per machine only: what one user's installation wrote for that user alone would be missing for every
+// other user of the machine, and an upgrade would take it from the user who upgrades.
+TEST_F(InstalledPackage, WritesTheModuleFolderAndNothingPerUser) {
   EXPECT_EQ(readTree(HKEY_LOCAL_MACHINE, L"Software\\Brivane"),
             (RegistryTree{{L"HKLM\\Software\\Brivane", keyEntry()},
                           {L"HKLM\\Software\\Brivane|ModuleFolder", textValue(installFolder() + L"\\")}}));
-  EXPECT_EQ(readTree(HKEY_CURRENT_USER, L"Software\\Brivane"),
-            (RegistryTree{{L"HKCU\\Software\\Brivane", keyEntry()},
-                          {L"HKCU\\Software\\Brivane|TempFolder", textValue(handOffFolder())}}));
-  const DWORD attributes = GetFileAttributesW(handOffFolder().c_str());
-  EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
-  EXPECT_TRUE(namesMatching(handOffFolder(), L"*").empty());
+  EXPECT_EQ(readTree(HKEY_CURRENT_USER, kUserKey), RegistryTree{});
+  EXPECT_EQ(GetFileAttributesW(userDataFolder().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(InstalledPackage, WritesBothSecuredFileTypes) {
@@ -212,6 +218,7 @@ TEST_F(InstalledPackage, AppearsOnceInAddRemovePrograms) {
   EXPECT_TRUE(readFileBytes(entries[0].icon) == readFileBytes(std::wstring(BRIVANE_PRODUCT_ICON)))
       << toUtf8(entries[0].icon);
   EXPECT_EQ(entries[0].uninstall, L"MsiExec.exe /X" + entries[0].key);
+  EXPECT_EQ(entries[0].installLocation, installFolder() + L"\\");
 }
 
 std::wstring versionString(const std::vector<BYTE>& info, const wchar_t* name) {
@@ -222,26 +229,42 @@ std::wstring versionString(const std::vector<BYTE>& info, const wchar_t* name) {
   return std::wstring(static_cast<const wchar_t*>(value));
 }
 
-TEST_F(InstalledPackage, ExtensionCarriesThePackagesVersion) {
-  const std::wstring dll = installedFile(L"BrivaneShell.dll");
-  std::vector<BYTE> info(GetFileVersionInfoSizeW(dll.c_str(), nullptr));
-  ASSERT_FALSE(info.empty());
-  ASSERT_TRUE(GetFileVersionInfoW(dll.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
-  EXPECT_EQ(versionString(info, L"FileVersion"), kVersion);
-  EXPECT_EQ(versionString(info, L"ProductVersion"), kVersion);
-  EXPECT_EQ(versionString(info, L"CompanyName"), L"Brivane");
-  EXPECT_EQ(versionString(info, L"FileDescription"), L"Brivane shell extension");
-  EXPECT_EQ(versionString(info, L"ProductName"), L"Brivane");
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT length = 0;
-  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-  const std::wstring numbers = std::to_wstring(HIWORD(fixed->dwFileVersionMS)) + L"." +
-                               std::to_wstring(LOWORD(fixed->dwFileVersionMS)) + L"." +
-                               std::to_wstring(HIWORD(fixed->dwFileVersionLS));
-  EXPECT_EQ(numbers, kVersion);
-  EXPECT_EQ(LOWORD(fixed->dwFileVersionLS), 0);
-  EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
-  EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_DLL));
+struct VersionedFile {
+  const wchar_t* name;
+  const wchar_t* description;
+  DWORD type;
+};
+const VersionedFile kVersionedFiles[] = {
+    {L"BrivaneShell.dll", L"Brivane shell extension", VFT_DLL},
+    {L"Brivane_Core.dll", L"Brivane core library", VFT_DLL},
+    {L"Brivane_Application_Palisor_Against_Lib.exe", L"Brivane application", VFT_APP},
+    {L"brivane-check.exe", L"Brivane diagnostics", VFT_APP},
+};
+
+TEST_F(InstalledPackage, EveryProgramAndDllCarriesThePackagesVersion) {
+  for (const VersionedFile& file : kVersionedFiles) {
+    SCOPED_TRACE(toUtf8(file.name));
+    const std::wstring path = installedFile(file.name);
+    std::vector<BYTE> info(GetFileVersionInfoSizeW(path.c_str(), nullptr));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+    EXPECT_EQ(versionString(info, L"FileVersion"), kVersion);
+    EXPECT_EQ(versionString(info, L"ProductVersion"), kVersion);
+    EXPECT_EQ(versionString(info, L"CompanyName"), L"Brivane");
+    EXPECT_EQ(versionString(info, L"FileDescription"), file.description);
+    EXPECT_EQ(versionString(info, L"OriginalFilename"), file.name);
+    EXPECT_EQ(versionString(info, L"ProductName"), L"Brivane");
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    const std::wstring numbers = std::to_wstring(HIWORD(fixed->dwFileVersionMS)) + L"." +
+                                 std::to_wstring(LOWORD(fixed->dwFileVersionMS)) + L"." +
+                                 std::to_wstring(HIWORD(fixed->dwFileVersionLS));
+    EXPECT_EQ(numbers, kVersion);
+    EXPECT_EQ(LOWORD(fixed->dwFileVersionLS), 0);
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    EXPECT_EQ(fixed->dwFileType, file.type);
+  }
 }
 
 // The installed product used as Explorer uses it; the application journals what reaches it.
@@ -293,6 +316,18 @@ TEST_F(InstalledProductAtWork, ACommandReachesTheInstalledApplication) {
   const JournalEntry entry = handedOff();
   EXPECT_EQ(entry.request, L"securing_files");
   EXPECT_NE(entry.document.find(file_), std::wstring::npos) << toUtf8(entry.document);
+}
+
+// What Intune or SCCM leave for every user of the machine: an installation made by another account, no
+// per-user value and no folder of the product's; the user's own temporary folder is made at the first
+// command.
+TEST_F(InstalledProductAtWork, AUserWhoDidNotInstallIsServedAtOnce) {
+  removeUserData();
+  removeTree(handOffFolder());
+  const ProcessResult result = runShellhost({L"menu", file_, L"--invoke", L"0"});
+  EXPECT_EQ(result.exitCode, 0u) << narrow(result.err);
+  EXPECT_TRUE(containsLineStartingWith(result.out, L"invoke 0 hr=0x00000000")) << narrow(result.out);
+  EXPECT_EQ(handedOff().request, L"securing_files");
 }
 
 TEST_F(InstalledProductAtWork, ADropOntoASecuredFolderIsHandedOff) {

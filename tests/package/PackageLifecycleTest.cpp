@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +16,7 @@
 namespace brivane::testing {
 namespace {
 
-// Everything the product writes, below the keys it owns, and its approval value.
+// Everything the package writes, below the keys it owns, and its approval value.
 RegistryTree productRegistry() {
   RegistryTree rows;
   const std::vector<std::wstring> keys = {L".qelf", L".qeld", L"Brivane.SecuredFile", L"Brivane.SecuredFolder",
@@ -24,7 +26,6 @@ RegistryTree productRegistry() {
   for (const std::wstring& key : keys)
     rows.merge(readTree(HKEY_CLASSES_ROOT, key));
   rows.merge(readTree(HKEY_LOCAL_MACHINE, L"Software\\Brivane"));
-  rows.merge(readTree(HKEY_CURRENT_USER, L"Software\\Brivane"));
   rows.merge(readValue(HKEY_LOCAL_MACHINE, kApprovedKey, kClassId));
   // What 32-bit programs see of the 32-bit extension.
   rows.merge(readTree(HKEY_CLASSES_ROOT, L"CLSID\\" + kClassId, KEY_WOW64_32KEY));
@@ -33,6 +34,7 @@ RegistryTree productRegistry() {
   return rows;
 }
 
+// Uninstall leaves the user's own data (the recent list) by design; the package itself wrote none.
 void expectNothingLeft() {
   EXPECT_EQ(productRegistry(), RegistryTree{});
   EXPECT_EQ(GetFileAttributesW(installFolder().c_str()), INVALID_FILE_ATTRIBUTES);
@@ -40,30 +42,64 @@ void expectNothingLeft() {
   EXPECT_TRUE(productEntries().empty());
 }
 
-bool isFolder(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+// The programs and DLLs the package installs, each with the version it carries: the package's own, as
+// Windows Installer spells file versions.
+const wchar_t* const kVersionedFiles[] = {L"BrivaneShell.dll", L"Brivane_Core.dll",
+                                          L"Brivane_Application_Palisor_Against_Lib.exe", L"brivane-check.exe"};
+
+std::map<std::wstring, std::wstring> versionsOf(const std::wstring& version) {
+  std::map<std::wstring, std::wstring> versions;
+  for (const wchar_t* name : kVersionedFiles) versions[name] = version + L".0";
+  return versions;
 }
+
+std::map<std::wstring, std::wstring> installedVersions() {
+  std::map<std::wstring, std::wstring> versions;
+  for (const wchar_t* name : kVersionedFiles) versions[name] = fileVersion(installedFile(name));
+  return versions;
+}
+
+// The user's recent list holds one secured folder, recorded before the package is touched again; the
+// menu of the installed extension offers it.
+class RecordedRecentFolder {
+ public:
+  RecordedRecentFolder() { recordRecentFolder(path_); }
+  RegistryTree stored() const { return readTree(HKEY_CURRENT_USER, kUserKey); }
+  bool offered() const {
+    const ProcessResult menu = runShellhost({L"menu", items_.file(L"report.txt")});
+    return std::any_of(menu.out.begin(), menu.out.end(), [&](const std::wstring& line) {
+      return line.find(L" command ") != std::wstring::npos && line.find(L"Recent.qeld") != std::wstring::npos;
+    });
+  }
+
+ private:
+  TemporaryFolder folders_;
+  TemporaryFolder items_;
+  std::wstring path_ = folders_.file(L"Recent.qeld", "secured folder\n");
+};
 
 class PackageLifecycle : public ::testing::Test {
  protected:
   void TearDown() override {
     removePackage(kPackage);
     removePackage(kOlderPackage);
+    removeUserData();
   }
 };
 
-TEST_F(PackageLifecycle, UninstallRemovesEverythingTheProductWrote) {
+TEST_F(PackageLifecycle, UninstallRemovesEverythingThePackageWroteAndLeavesTheUsersData) {
   ASSERT_EQ(installPackage(kPackage), 0u);
   // Using the menu once makes the extension create its per-user list of recent secured folders.
   TemporaryFolder items;
   EXPECT_EQ(runShellhost({L"menu", items.file(L"report.txt")}).exitCode, 0u);
-  EXPECT_TRUE(keyExists(HKEY_CURRENT_USER, L"Software\\Brivane\\MRU_qelf"));
+  const RegistryTree userData = readTree(HKEY_CURRENT_USER, kUserKey);
+  EXPECT_TRUE(keyExists(HKEY_CURRENT_USER, kRecentListKey));
   EXPECT_EQ(removePackage(kPackage), 0u);
   expectNothingLeft();
+  EXPECT_EQ(readTree(HKEY_CURRENT_USER, kUserKey), userData);
 }
 
-TEST_F(PackageLifecycle, RepairRestoresMissingFilesValuesAndTheHandOffFolder) {
+TEST_F(PackageLifecycle, RepairRestoresMissingFilesAndValuesAndLeavesTheUsersRecentList) {
   ASSERT_EQ(installPackage(kPackage), 0u);
   const std::vector<ProductEntry> entries = productEntries();
   ASSERT_EQ(entries.size(), 1u);
@@ -72,14 +108,15 @@ TEST_F(PackageLifecycle, RepairRestoresMissingFilesValuesAndTheHandOffFolder) {
   const std::wstring x86Core = x86Folder() + L"\\Brivane_Core.dll";
   const std::optional<std::string> coreX86 = readFileBytes(x86Core);
   ASSERT_TRUE(core && coreX86);
+  removeUserData();
+  const RecordedRecentFolder recent;
+  const RegistryTree userData = recent.stored();
   ASSERT_TRUE(DeleteFileW(installedFile(L"Brivane_Core.dll").c_str()));
   ASSERT_TRUE(DeleteFileW(x86Core.c_str()));
   ASSERT_EQ(RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Brivane.SecuredFolder\\shellex"), ERROR_SUCCESS);
   ASSERT_EQ(RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Brivane", L"ModuleFolder"), ERROR_SUCCESS);
   ASSERT_EQ(RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Wow6432Node\\Brivane"), ERROR_SUCCESS);
   ASSERT_EQ(RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"Wow6432Node\\CLSID\\" + kClassId).c_str()), ERROR_SUCCESS);
-  ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brivane"), ERROR_SUCCESS);
-  ASSERT_TRUE(RemoveDirectoryW(handOffFolder().c_str()));
 
   // The repair of Add/Remove Programs (msiexec /fomus), spelt as the properties it sets: Wine's
   // msiexec /f starts a 32-bit helper, and this machine's Wine is 64-bit only.
@@ -87,23 +124,35 @@ TEST_F(PackageLifecycle, RepairRestoresMissingFilesValuesAndTheHandOffFolder) {
   EXPECT_TRUE(readFileBytes(installedFile(L"Brivane_Core.dll")) == core);
   EXPECT_TRUE(readFileBytes(x86Core) == coreX86);
   EXPECT_EQ(productRegistry(), installed);
-  EXPECT_TRUE(isFolder(handOffFolder()));
+  // Repair rewrites the package's per-user values ("u"): there are none, and the user's own stay.
+  EXPECT_EQ(recent.stored(), userData);
+  EXPECT_TRUE(recent.offered());
   EXPECT_EQ(productEntries().size(), 1u);
   EXPECT_EQ(removePackage(kPackage), 0u);
   expectNothingLeft();
 }
 
-TEST_F(PackageLifecycle, ANewerPackageReplacesAnOlderOne) {
+TEST_F(PackageLifecycle, ANewerPackageReplacesAnOlderOneAndKeepsTheUsersRecentList) {
   ASSERT_EQ(installPackage(kOlderPackage), 0u);
   std::vector<ProductEntry> entries = productEntries();
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0].version, kOlderVersion);
   const std::wstring olderProductCode = entries[0].key;
+  // Each package names its programs' versions, and the files it installs carry them.
+  EXPECT_EQ(packagedVersions(kOlderPackage), versionsOf(kOlderVersion));
+  EXPECT_EQ(installedVersions(), versionsOf(kOlderVersion));
+  const RecordedRecentFolder recent;
+  const RegistryTree userData = recent.stored();
+  ASSERT_TRUE(recent.offered());
 
   EXPECT_EQ(installPackage(kPackage), 0u);
   entries = productEntries();
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0].version, kVersion);
+  EXPECT_EQ(packagedVersions(kPackage), versionsOf(kVersion));
+  EXPECT_EQ(installedVersions(), versionsOf(kVersion));
+  EXPECT_EQ(recent.stored(), userData);
+  EXPECT_TRUE(recent.offered());
   EXPECT_NE(entries[0].key, olderProductCode);
   EXPECT_EQ(readTree(HKEY_CLASSES_ROOT, L"CLSID\\" + kClassId + L"\\InProcServer32").at(
                 L"HKCR\\CLSID\\" + kClassId + L"\\InProcServer32|"),

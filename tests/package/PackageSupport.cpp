@@ -1,6 +1,7 @@
 #include "PackageSupport.h"
 
 #include <msi.h>
+#include <msiquery.h>
 #include <shlobj.h>
 
 #include <cstdio>
@@ -19,6 +20,19 @@ struct RootName {
 };
 const RootName kRootNames[] = {
     {HKEY_CLASSES_ROOT, L"HKCR"}, {HKEY_CURRENT_USER, L"HKCU"}, {HKEY_LOCAL_MACHINE, L"HKLM"}};
+
+struct MsiHandleTraits {
+  using Handle = MSIHANDLE;
+  static Handle invalid() { return 0; }
+  static void close(Handle h) { MsiCloseHandle(h); }
+};
+using MsiHandle = UniqueHandle<MsiHandleTraits>;
+
+std::wstring recordString(MSIHANDLE record, UINT field) {
+  wchar_t text[256] = {};
+  DWORD length = 256;
+  return MsiRecordGetStringW(record, field, text, &length) == ERROR_SUCCESS ? text : L"";
+}
 
 std::wstring rootName(HKEY root, REGSAM view) {
   const std::wstring width = (view & KEY_WOW64_32KEY) ? L"32" : L"";
@@ -104,7 +118,45 @@ std::wstring x86Folder() { return installFolder() + L"\\x86"; }
 
 std::wstring userDataFolder() { return knownFolder(FOLDERID_LocalAppData) + L"\\Brivane"; }
 
-std::wstring handOffFolder() { return userDataFolder() + L"\\HandOff"; }
+std::wstring handOffFolder() { return knownFolder(FOLDERID_LocalAppData) + L"\\Temp"; }
+
+void recordRecentFolder(const std::wstring& folder) {
+  const DWORD limit = 3;
+  RegSetKeyValueW(HKEY_CURRENT_USER, kRecentListKey.c_str(), L"max_history", REG_DWORD, &limit, sizeof limit);
+  RegSetKeyValueW(HKEY_CURRENT_USER, kRecentListKey.c_str(), L"max_qelf", REG_DWORD, &limit, sizeof limit);
+  RegSetKeyValueW(HKEY_CURRENT_USER, kRecentListKey.c_str(), L"1", REG_SZ, folder.c_str(),
+                  static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+}
+
+void removeUserData() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, kUserKey.c_str());
+  RegDeleteKeyW(HKEY_CURRENT_USER, kUserKey.c_str());
+}
+
+std::wstring fileVersion(const std::wstring& path) {
+  wchar_t version[64] = {};
+  DWORD length = 64;
+  if (MsiGetFileVersionW(path.c_str(), version, &length, nullptr, nullptr) != ERROR_SUCCESS) return {};
+  return version;
+}
+
+std::map<std::wstring, std::wstring> packagedVersions(const std::wstring& package) {
+  std::map<std::wstring, std::wstring> versions;
+  MsiHandle database;
+  MsiHandle view;
+  if (MsiOpenDatabaseW(package.c_str(), MSIDBOPEN_READONLY, database.out()) != ERROR_SUCCESS ||
+      MsiDatabaseOpenViewW(database.get(), L"SELECT `FileName`, `Version` FROM `File`", view.out()) != ERROR_SUCCESS ||
+      MsiViewExecute(view.get(), 0) != ERROR_SUCCESS)
+    return versions;
+  MsiHandle record;
+  while (MsiViewFetch(view.get(), record.out()) == ERROR_SUCCESS) {
+    const std::wstring name = recordString(record.get(), 1);
+    const std::wstring version = recordString(record.get(), 2);
+    // A File row names the file "SHORT|long" when its name is not a short one.
+    if (!version.empty()) versions[name.substr(name.find(L'|') + 1)] = version;
+  }
+  return versions;
+}
 
 DWORD msiexec(const std::vector<std::wstring>& args) {
   wchar_t system[MAX_PATH];
@@ -160,7 +212,8 @@ std::vector<ProductEntry> productEntries() {
         stringOf(product.get(), L"DisplayName") != L"Brivane")
       continue;
     entries.push_back({name, stringOf(product.get(), L"DisplayVersion"), stringOf(product.get(), L"Publisher"),
-                       productIcon(name), stringOf(product.get(), L"UninstallString")});
+                       productIcon(name), stringOf(product.get(), L"UninstallString"),
+                       stringOf(product.get(), L"InstallLocation")});
   }
   return entries;
 }

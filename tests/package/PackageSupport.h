@@ -21,10 +21,25 @@ std::wstring installFolder();
 std::wstring installedFile(const std::wstring& name);
 // Its x86 folder, with the 32-bit extension, the 32-bit core library and a copy of the application.
 std::wstring x86Folder();
-// The user's hand-off folder and the folder of the product's own that holds it, in the user's local
-// application data folder.
+// The user's hand-off folder when no TempFolder value names one: the Temp folder in the user's local
+// application data folder, which the extension creates when it is missing.
 std::wstring handOffFolder();
+// The per-user folder older packages created in the local application data folder.
 std::wstring userDataFolder();
+
+// The user's list of recent secured folders, as the product writes it: HKCU\Software\Brivane\MRU_qelf
+// with its two limits and `folder` as its first entry. Removing the user's data takes the whole
+// HKCU\Software\Brivane, which uninstall leaves in place.
+inline const std::wstring kUserKey = L"Software\\Brivane";
+inline const std::wstring kRecentListKey = L"Software\\Brivane\\MRU_qelf";
+void recordRecentFolder(const std::wstring& folder);
+void removeUserData();
+
+// The version Windows Installer reads from a file's version resource ("1.0.0.0"); empty for a file
+// without one.
+std::wstring fileVersion(const std::wstring& path);
+// The versioned files of a package: each file's name and the version its File row gives.
+std::map<std::wstring, std::wstring> packagedVersions(const std::wstring& package);
 
 // msiexec.exe of the prefix with these arguments; its exit code.
 DWORD msiexec(const std::vector<std::wstring>& args);
@@ -50,6 +65,7 @@ struct ProductEntry {
   std::wstring publisher;
   std::wstring icon;
   std::wstring uninstall;
+  std::wstring installLocation;
 };
 std::vector<ProductEntry> productEntries();
 

@@ -25,9 +25,9 @@ using Lines = std::vector<std::wstring>;
 constexpr wchar_t kClassId[] = L"{AAFA3869-C27B-4D5C-A007-5D5F7848077C}";
 
 // The links of the chain in the order they are reported, without a rehearsal.
-const Lines kChain = {L"class-registration", L"menu-handlers", L"file-types",  L"x86-extension",
+const Lines kChain = {L"class-registration", L"menu-handlers", L"file-types",   L"x86-extension",
                       L"extension",          L"module-folder", L"core-library", L"labels",
-                      L"temp-folder",        L"application",   L"recent-list"};
+                      L"temp-folder",        L"application",   L"recent-list",  L"signature"};
 
 std::string joined(const Lines& lines) {
   std::string text;
@@ -131,7 +131,7 @@ TEST_F(CheckTest, HealthyInstallPassesEveryLinkInOrder) {
   EXPECT_TRUE(contains(lineOf(lines, L"x86-extension")->text, install.x86Extension()));
   EXPECT_TRUE(contains(lineOf(lines, L"temp-folder")->text, install.tempFolder()));
   EXPECT_TRUE(contains(lineOf(lines, L"temp-folder")->text, L"HKLM\\Software\\Brivane\\TempFolder"));
-  EXPECT_EQ(result.out.back(), L"11 OK, 0 FAIL, 0 SKIP");
+  EXPECT_EQ(result.out.back(), L"12 OK, 0 FAIL, 0 SKIP");
 }
 
 TEST_F(CheckTest, TheTemporaryFolderKeepsNoTestFile) {
@@ -367,6 +367,28 @@ TEST_F(CheckTest, JsonHoldsTheSameFindings) {
   EXPECT_EQ(labels[L"details"].items[0].text, L"contextmenu.defaultfoldername: status -99930, the text is empty");
   EXPECT_EQ(links[10][L"details"].items[0].text,
             L"entry 1 names C:\\quote\" back\\slash\ttab, which no longer exists: skipped");
+}
+
+// A development build is unsigned and works: the line says so and never fails; a signed module is
+// named with its signer.
+TEST_F(CheckTest, TheSignatureLineNamesTheSignerAndNeverFails) {
+  ProcessResult result = runCheck();
+  EXPECT_EQ(result.exitCode, 0u) << joined(result.out);
+  std::optional<ReportLine> line = lineOf(linkLines(result.out), L"signature");
+  ASSERT_TRUE(line) << joined(result.out);
+  EXPECT_EQ(line->verdict, L"OK");
+  EXPECT_TRUE(contains(line->text, CheckedInstall::extension() + L" is not signed")) << joined(result.out);
+  EXPECT_TRUE(contains(line->text, L"(a development build: a release is signed)")) << joined(result.out);
+
+  const std::wstring core = install.moduleFile(L"Brivane_Core.dll");
+  ASSERT_TRUE(CopyFileW((std::wstring(BRIVANE_SIGNED_DIR) + L"\\Brivane_Core.dll").c_str(), core.c_str(), FALSE));
+  result = runCheck();
+  EXPECT_EQ(result.exitCode, 0u) << joined(result.out);
+  line = lineOf(linkLines(result.out), L"signature");
+  ASSERT_TRUE(line) << joined(result.out);
+  EXPECT_EQ(line->verdict, L"OK");
+  EXPECT_TRUE(contains(line->text, core + L" is signed by CN=Brivane Test Code Signing, O=Brivane")) << joined(result.out);
+  EXPECT_FALSE(contains(line->text, L"development build")) << joined(result.out);
 }
 
 TEST(CheckCommandLineTest, BadUsageExitsWithTwo) {

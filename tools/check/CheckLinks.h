@@ -14,6 +14,7 @@ inline constexpr wchar_t kLabelsLink[] = L"labels";
 inline constexpr wchar_t kTempFolderLink[] = L"temp-folder";
 inline constexpr wchar_t kApplicationLink[] = L"application";
 inline constexpr wchar_t kRecentListLink[] = L"recent-list";
+inline constexpr wchar_t kSignatureLink[] = L"signature";
 inline constexpr wchar_t kRightClickLink[] = L"right-click";
 
 }  // namespace brivane

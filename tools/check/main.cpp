@@ -14,6 +14,7 @@
 #include "RecentListCheck.h"
 #include "RegistrationCheck.h"
 #include "RightClickCheck.h"
+#include "SignatureCheck.h"
 #include "X86Check.h"
 #include "support/OleSession.h"
 #include "support/ProcessArguments.h"
@@ -35,6 +36,7 @@ CheckReport checkChain(const CheckOptions& options) {
   checkProduct(report);
   checkHandOff(report);
   checkRecentList(report);
+  checkSignatures(report);
   if (!options.paths.empty()) checkRightClick(report, options.paths, options.firstId, options.lastId);
   return report;
 }
