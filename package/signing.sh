@@ -62,8 +62,10 @@ sign() {
     test) args+=(-certs "$dir/test-signer.pem" -key "$dir/test-signer.key") ;;
   esac
   [ -n "${BRIVANE_SIGN_TIMESTAMP:-}" ] && args+=(-ts "$BRIVANE_SIGN_TIMESTAMP")
-  rm -f "$out.signing"
-  trap 'rm -f "$out.signing"' EXIT
+  # A signing that fails leaves no half-written file.
+  partial=$out.signing
+  trap 'rm -f "$partial"' EXIT
+  rm -f "$partial"
   if [ -n "${BRIVANE_SIGN_PASSWORD:-}" ]; then
     printf '%s' "$BRIVANE_SIGN_PASSWORD" | osslsigncode "${args[@]}" -readpass - >/dev/null
   else

@@ -146,7 +146,7 @@ TEST_F(CheckTest, RegistrationBrokenLinkByLink) {
   EXPECT_EQ(verdictOf(runCheck(), L"extension"), L"SKIP");
 
   RegDeleteTreeW(HKEY_CLASSES_ROOT, (std::wstring(L"CLSID\\") + kClassId).c_str());
-  expectFirstFail(L"class-registration", std::wstring(L"HKCR\\CLSID\\") + kClassId + L" is missing");
+  expectFirstFail(L"class-registration", std::wstring(L"HKLM\\Software\\Classes\\CLSID\\") + kClassId + L" is missing");
 }
 
 // 32-bit programs read the 32-bit registry view: a missing class there, a server or core library of the
@@ -166,7 +166,7 @@ TEST_F(CheckTest, The32BitExtensionBrokenLinkByLink) {
   expectFirstFail(L"x86-extension", L"holds no Brivane_Application_Palisor_Against_Lib.exe");
 
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, (std::wstring(L"Software\\Classes\\Wow6432Node\\") + testing::kCheckedClassKey).c_str());
-  expectFirstFail(L"x86-extension", std::wstring(L"HKCR\\") + testing::kCheckedClassKey + L" (32-bit view) is missing");
+  expectFirstFail(L"x86-extension", std::wstring(L"HKLM\\Software\\Classes\\") + testing::kCheckedClassKey + L" (32-bit view) is missing");
 }
 
 TEST_F(CheckTest, ServerThatIsNoDllFails) {
@@ -241,6 +241,20 @@ TEST_F(CheckTest, TemporaryFolderMadeWhenMissingFailsBelowAFileAndMissingApplica
 }
 
 // The machine-wide value is shared by every user: said as a warning, never advised.
+// An elevated administrator must not load what unelevated code registered for the user alone.
+TEST_F(CheckTest, TheExtensionLoadedIsTheMachinesNeverAUsersRegistration) {
+  const std::wstring planted = install.root().file(L"planted.dll");
+  const std::wstring userClass = std::wstring(L"Software\\Classes\\CLSID\\") + kClassId + L"\\InProcServer32";
+  setString(HKEY_CURRENT_USER, userClass, nullptr, planted);
+  const ProcessResult result = runCheck();
+  RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\Classes\\CLSID\\") + kClassId).c_str());
+  const std::optional<ReportLine> line = lineOf(linkLines(result.out), L"extension");
+  ASSERT_TRUE(line.has_value()) << joined(result.out);
+  EXPECT_EQ(line->verdict, L"OK") << joined(result.out);
+  EXPECT_TRUE(contains(line->text, CheckedInstall::extension())) << joined(result.out);
+  EXPECT_FALSE(contains(line->text, planted)) << joined(result.out);
+}
+
 TEST_F(CheckTest, UserTemporaryFolderAnswersFirstAndTheSharedOneIsWarnedOf) {
   const std::string warning = "       warning: HKLM\\Software\\Brivane\\TempFolder is shared by every user";
   const ProcessResult shared = runCheck();

@@ -35,6 +35,13 @@ std::optional<std::wstring> serverFileProblem(const std::wstring& place, const s
 
 bool isClassRow(const RegistrationRow& row) { return std::wstring_view(row.key).starts_with(L"CLSID\\"); }
 
+// The class is read where the machine registered it: a registration of the user's own (HKCU\Software\Classes),
+// which unelevated code can write, would otherwise stand in for it before an elevated administrator.
+HKEY rowRoot(const RegistrationRow& row) { return isClassRow(row) ? HKEY_LOCAL_MACHINE : row.root; }
+std::wstring rowKey(const RegistrationRow& row, const std::wstring& classId) {
+  return (isClassRow(row) ? L"Software\\Classes\\" : L"") + fillFormat(row.key, classId);
+}
+
 // The first problem among the rows of one link.
 std::optional<std::wstring> firstProblem(bool classRows, const std::wstring& classId) {
   const bool nt = isNtPlatform();
@@ -115,11 +122,12 @@ std::wstring registeredServerPath(const std::wstring& classId) {
 
 std::optional<std::wstring> registrationRowProblem(const RegistrationRow& row, const std::wstring& classId, WORD machine) {
   const REGSAM view = machine == IMAGE_FILE_MACHINE_I386 ? KEY_WOW64_32KEY : 0;
-  const std::wstring key = fillFormat(row.key, classId);
+  const HKEY root = rowRoot(row);
+  const std::wstring key = rowKey(row, classId);
   const std::wstring name = row.valueName ? fillFormat(row.valueName, classId) : L"";
-  const std::wstring place = registryPlace(row.root, key, name.c_str(), view);
-  const RawValue value = readRawValue(row.root, key, name.c_str(), view);
-  if (!value.keyFound) return registryPlace(row.root, key, nullptr, view) + L" is missing";
+  const std::wstring place = registryPlace(root, key, name.c_str(), view);
+  const RawValue value = readRawValue(root, key, name.c_str(), view);
+  if (!value.keyFound) return registryPlace(root, key, nullptr, view) + L" is missing";
   if (!value.valueFound || (value.type != REG_SZ && value.type != REG_EXPAND_SZ) || !value.terminated)
     return whyStringRefused(value, place);
   if (row.argument == RowArgument::ModulePath && std::wstring_view(row.data) == L"%s")
