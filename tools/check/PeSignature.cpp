@@ -92,7 +92,8 @@ PeSignature signerOf(const BYTE* data, DWORD size) {
   UniqueHandle<CertificateTraits> certificate(CertFindCertificateInStore(
       store.get(), kEncodings, 0, CERT_FIND_SUBJECT_CERT, reinterpret_cast<CERT_INFO*>(info.data()), nullptr));
   if (!certificate) return unreadable(L"a signature without its signing certificate");
-  DWORD type = CERT_X500_NAME_STR | CERT_NAME_STR_REVERSE_FLAG;
+  // As Windows shows a signer: "CN=..., O=...", without quotes around values with spaces.
+  DWORD type = CERT_X500_NAME_STR | CERT_NAME_STR_REVERSE_FLAG | CERT_NAME_STR_NO_QUOTING_FLAG;
   wchar_t subject[512] = {};
   CertGetNameStringW(certificate.get(), CERT_NAME_RDN_TYPE, 0, &type, subject, 512);
   return {PeSignature::State::Signed, subject, {}};
