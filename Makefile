@@ -1,9 +1,9 @@
-# The commands of the project: `make test`, `make demo` and `make package`.
+# The commands of the project: `make test`, `make demo`, `make package`, `make bench` and `make fuzz`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 export WINEPREFIX := $(abspath $(BUILD))/wineprefix
 
-.PHONY: all bootstrap configure build test demo package bench clean
+.PHONY: all bootstrap configure build test demo package bench fuzz clean
 
 all: build
 
@@ -40,3 +40,10 @@ package: configure
 bench: build
 	@cmake --build $(BUILD) -j $(JOBS) --target bench_programs
 	@scripts/bench.sh $(BUILD)
+
+# Every fuzz target for FUZZ_SECONDS each; built natively in $(BUILD)/fuzz.
+FUZZ_SECONDS ?= 60
+fuzz: configure
+	@echo "building the fuzz targets in $(BUILD)/fuzz (log: $(BUILD_LOG))"
+	@cmake --build $(BUILD) --target fuzz_targets $(quietly)
+	@scripts/fuzz.sh run $(BUILD)/fuzz $(FUZZ_SECONDS)

@@ -6,8 +6,10 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cache=${BRIVANE_CACHE:-$HOME/.cache/brivane}
 prefix=${WINEPREFIX:-$top/build/wineprefix}
+# clang, its sanitizer runtimes and Crypto++ for Linux build the fuzz targets, which make test runs briefly.
 packages=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 wine wine64 xvfb x11-apps
-          imagemagick dpkg-dev cmake make googletest python3 wixl msitools gnuplot-nox osslsigncode openssl)
+          imagemagick dpkg-dev cmake make googletest python3 wixl msitools gnuplot-nox osslsigncode openssl
+          clang-14 libclang-rt-14-dev libcrypto++-dev)
 
 fail() { echo "bootstrap: $1" >&2; exit 1; }
 say() { echo "bootstrap: $*"; }

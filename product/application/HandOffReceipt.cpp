@@ -4,7 +4,7 @@
 
 #include "application/CommandLine.h"
 #include "application/ProtocolTextReader.h"
-#include "protocol/ProtocolText.h"
+#include "protocol/CodePage.h"
 #include "support/Handles.h"
 
 namespace brivane::application {

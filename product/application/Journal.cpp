@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "protocol/ProtocolText.h"
+#include "protocol/CodePage.h"
 #include "settings/RegistryHelpers.h"
 #include "support/Handles.h"
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "protocol/ProtocolText.h"
+#include "protocol/CodePage.h"
 #include "support/Handles.h"
 #include "support/ModuleInstance.h"
 

@@ -83,8 +83,9 @@ std::wstring startMenuFolder() {
   return lowerCased(folder);
 }
 
-bool exists(const std::wstring& path) {
-  return path.find(L'\0') == std::wstring::npos && PathFileExistsW(path.c_str());
+// A full path of one entry, by its own name, that the system finds.
+bool namesAnExistingEntry(const std::wstring& path) {
+  return isPlainAbsolutePath(path) && PathFileExistsW(path.c_str());
 }
 
 // An unknown Start Menu folder is no reason to drop anything.
@@ -97,7 +98,7 @@ bool isInStartMenu(const std::wstring& path, const std::wstring& startMenu) {
 void filterSelection(std::vector<std::wstring>& selection) {
   const std::wstring startMenu = startMenuFolder();
   const auto kept = std::remove_if(selection.begin(), selection.end(), [&startMenu](const std::wstring& path) {
-    return !exists(path) || isInStartMenu(path, startMenu);
+    return !namesAnExistingEntry(path) || isInStartMenu(path, startMenu);
   });
   selection.erase(kept, selection.end());
 }

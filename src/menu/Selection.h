@@ -19,8 +19,10 @@ struct SelectionSummary {
   std::vector<std::wstring> qelfItems;
 };
 
-// Removes, in one pass and keeping the order, the paths that do not exist and those inside the user's
-// Start Menu folder (ignoring letter case). When that folder cannot be determined, only vanished paths go.
+// Removes, in one pass and keeping the order, what the context menu and a drop must not act on: the paths
+// that are not the plain full path of one entry (isPlainAbsolutePath), those that do not exist and those
+// inside the user's Start Menu folder (ignoring letter case). When that folder cannot be determined, it
+// takes nothing out.
 void filterSelection(std::vector<std::wstring>& selection);
 
 // Refills the classification's files and folders from the selection and computes the summary.

@@ -1,8 +1,5 @@
 #include "operations/SecureRequests.h"
 
-#include <windows.h>
-
-
 #include "operations/RequestNodes.h"
 #include "support/Paths.h"
 #include "support/Text.h"

@@ -1,9 +1,7 @@
 #include "protocol/BinaryForm.h"
 
-#include <windows.h>
-
 #include <algorithm>
-#include <cwchar>
+#include <cstring>
 #include <iterator>
 #include <limits>
 #include <memory>
@@ -11,6 +9,7 @@
 #include "protocol/ByteStream.h"
 #include "protocol/ProtocolNode.h"
 #include "protocol/TreeLimits.h"
+#include "support/Utf16.h"
 
 namespace brivane {
 namespace {
@@ -43,7 +42,11 @@ void writeBlock(ByteSink& stream, const void* bytes, std::uint32_t count) {
   if (bytes != nullptr) stream.write(bytes, count);
 }
 
-std::uint32_t byteCount(std::wstring_view text) { return static_cast<std::uint32_t>(text.size() * sizeof(wchar_t)); }
+// A name or text: its byte count, then its code units.
+void writeUnits(ByteSink& stream, std::wstring_view text) {
+  writeWord(stream, static_cast<std::uint32_t>(text.size() * kUnitBytes));
+  forEachUnitBlock(text, [&stream](const std::uint8_t* bytes, std::size_t count) { stream.write(bytes, count); });
+}
 
 }  // namespace
 
@@ -54,7 +57,7 @@ void ProtocolNode::writeRecord(ByteSink& stream, ValueKind kind, int depth) {
   const auto code = static_cast<std::uint8_t>(kind);
   stream.write(&code, 1);
   if (writtenLayout(code) != RecordLayout::KindOnly) {
-    writeBlock(stream, name_.view().data(), byteCount(name_.view()));
+    writeUnits(stream, name_.view());
     writeValue(stream, kind);
   }
   writeChildren(stream, depth);
@@ -62,11 +65,9 @@ void ProtocolNode::writeRecord(ByteSink& stream, ValueKind kind, int depth) {
 
 void ProtocolNode::writeValue(ByteSink& stream, ValueKind kind) {
   switch (writtenLayout(static_cast<std::uint8_t>(kind))) {
-    case RecordLayout::Text: {
-      const std::wstring text = getString();
-      writeBlock(stream, text.data(), byteCount(text));
+    case RecordLayout::Text:
+      writeUnits(stream, getString());
       break;
-    }
     case RecordLayout::Word:
       writeWord(stream, static_cast<std::uint32_t>(getInt()));
       break;
@@ -121,12 +122,19 @@ bool readWord(ByteSource& stream, std::uint32_t& value) {
 // Reads a byte count and checks it against what is left, before anything is allocated for it.
 bool readCount(ByteSource& stream, std::uint32_t& count) { return readWord(stream, count) && count <= stream.remaining(); }
 
+// The code units of a field of `count` bytes, an odd last byte being the low half of a final one; in 64
+// bits, which the largest count needs.
+std::uint64_t unitsIn(std::uint32_t count) { return (std::uint64_t{count} + 1) / 2; }
+
+// A node keeps no more units than a 32-bit byte count, which the binary form writes them back with, can
+// hold. Checked before anything is allocated for them.
+bool fitsByteCount(std::uint64_t units) { return units * kUnitBytes <= std::numeric_limits<std::uint32_t>::max(); }
+
+// The code units up to the first NUL.
 bool readName(ByteSource& stream, std::wstring& name) {
   std::uint32_t count;
-  if (!readCount(stream, count)) return false;
-  name.assign((count + 1) / 2, L'\0');
-  if (!stream.read(name.data(), count)) return false;
-  name.resize(std::wcslen(name.c_str()));
+  if (!readCount(stream, count) || !fitsByteCount(unitsIn(count))) return false;
+  name = unitsUpToNul(stream.take(count), count);
   return true;
 }
 
@@ -134,14 +142,15 @@ bool readName(ByteSource& stream, std::wstring& name) {
 bool readText(ByteSource& stream, Header& header) {
   std::uint32_t count;
   if (!readCount(stream, count)) return false;
-  const std::size_t units = (count + 1) / 2 + 1;
-  ValueBytes value(units * sizeof(wchar_t));
-  SecureZeroMemory(value.data(), value.size());
+  const std::uint64_t units = unitsIn(count) + 1;
+  if (!fitsByteCount(units)) return false;
+  ValueBytes value(units * kUnitBytes);
+  std::memset(value.data(), 0, value.size());
   if (!stream.read(value.data(), count)) return false;
   std::size_t length = 0;
   while (value.data()[length] != 0 || value.data()[length + 1] != 0) length += 2;
   length += 2;
-  SecureZeroMemory(value.data() + length, value.size() - length);
+  std::memset(value.data() + length, 0, value.size() - length);
   header.length = static_cast<std::uint32_t>(length);
   header.value = std::move(value);
   return true;

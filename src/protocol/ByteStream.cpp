@@ -42,11 +42,12 @@ bool ByteSource::read(void* out, std::size_t count) {
   return true;
 }
 
-bool ByteSource::skip(std::size_t count) {
-  if (count > remaining_) return false;
+const std::uint8_t* ByteSource::take(std::size_t count) {
+  if (count > remaining_) return nullptr;
+  const std::uint8_t* taken = next_;
   next_ += count;
   remaining_ -= count;
-  return true;
+  return taken;
 }
 
 }  // namespace brivane

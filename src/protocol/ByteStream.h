@@ -39,7 +39,9 @@ class ByteSource {
 
   // Copies `count` bytes out, or reads nothing and gives false when fewer remain.
   bool read(void* out, std::size_t count);
-  bool skip(std::size_t count);
+  // The next `count` bytes where they lie, taken; null, and nothing taken, when fewer remain.
+  const std::uint8_t* take(std::size_t count);
+  bool skip(std::size_t count) { return take(count) != nullptr; }
   std::size_t remaining() const { return remaining_; }
 
  private:

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "protocol/Base64.h"
+#include "protocol/Timestamp.h"
+#include "support/Utf16.h"
 
 namespace brivane {
 namespace {
@@ -36,12 +38,13 @@ void writeDecimal(Sink& sink, long long value) {
 }
 
 // The String value up to its first NUL, read in place when it is whole code units, as it always is
-// when this system or the reader of the binary form stored it.
+// when this system or the reader of the binary form stored it, and a wchar_t is one (on Windows).
 template <typename Sink>
 void writeString(ProtocolNode& node, Sink& sink) {
   const auto [bytes, length] = node.getRaw();
   if (bytes == nullptr || length == 0) return;
-  if (length % sizeof(wchar_t) != 0 || reinterpret_cast<std::uintptr_t>(bytes) % alignof(wchar_t) != 0) {
+  if (sizeof(wchar_t) != kUnitBytes || length % kUnitBytes != 0 ||
+      reinterpret_cast<std::uintptr_t>(bytes) % alignof(wchar_t) != 0) {
     writeEscaped(sink, node.getString(), false);
     return;
   }
@@ -67,8 +70,8 @@ void writeBase64(ProtocolNode& node, Sink& sink) {
 
 template <typename Sink>
 void writeTimestamp(ProtocolNode& node, Sink& sink) {
-  FILETIME fileTime;
-  if (node.getTimestamp(reinterpret_cast<std::uint8_t*>(&fileTime))) sink.text(ProtocolNode::formatTimestamp(fileTime));
+  std::uint8_t stamp[8];
+  if (node.getTimestamp(stamp)) sink.text(formatTimestamp(stamp));
 }
 
 template <typename Sink>

@@ -2,14 +2,15 @@
 
 #include <cryptopp/crc.h>
 
+#include "support/Utf16.h"
+
 namespace brivane {
 
 std::uint32_t nameHashOf(std::wstring_view name) {
-  static_assert(sizeof(wchar_t) == 2, "names are UTF-16");
   CryptoPP::CRC32 crc;
-  const wchar_t terminator = L'\0';
-  crc.Update(reinterpret_cast<const CryptoPP::byte*>(name.data()), name.size() * sizeof(wchar_t));
-  crc.Update(reinterpret_cast<const CryptoPP::byte*>(&terminator), sizeof terminator);
+  forEachUnitBlock(name, [&crc](const std::uint8_t* bytes, std::size_t count) { crc.Update(bytes, count); });
+  const CryptoPP::byte terminator[kUnitBytes] = {};
+  crc.Update(terminator, sizeof terminator);
   CryptoPP::byte digest[CryptoPP::CRC32::DIGESTSIZE];
   crc.Final(digest);
   // The digest holds the CRC register least significant byte first.

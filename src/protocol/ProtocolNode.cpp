@@ -6,7 +6,8 @@
 
 #include "protocol/ByteStream.h"
 #include "protocol/NameHash.h"
-#include "support/Handles.h"
+#include "protocol/Timestamp.h"
+#include "support/Utf16.h"
 
 namespace brivane {
 
@@ -106,10 +107,10 @@ ProtocolNode* ProtocolNode::parent() const { return parent_; }
 std::size_t ProtocolNode::childCount() const { return children_.size(); }
 
 void ProtocolNode::setString(std::wstring_view text) {
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  const std::size_t bytes = (text.size() + 1) * kUnitBytes;
   ValueBytes value(bytes);
-  std::memcpy(value.data(), text.data(), bytes - sizeof(wchar_t));
-  std::memset(value.data() + bytes - sizeof(wchar_t), 0, sizeof(wchar_t));
+  storeUnits(text, value.data());
+  std::memset(value.data() + bytes - kUnitBytes, 0, kUnitBytes);
   adopt(ValueKind::String, std::move(value), static_cast<std::uint32_t>(bytes));
 }
 
@@ -191,14 +192,6 @@ void ProtocolNode::serializeEmbeddedTree() {
 
 namespace {
 
-// UTF-16LE bytes up to the first NUL code unit; an odd last byte is the low half of a final code unit.
-std::wstring textOf(const std::uint8_t* bytes, std::uint32_t length) {
-  std::wstring text((length + 1) / 2, L'\0');
-  std::memcpy(text.data(), bytes, length);
-  text.resize(std::wcslen(text.c_str()));
-  return text;
-}
-
 }  // namespace
 
 std::wstring ProtocolNode::getString() {
@@ -207,16 +200,14 @@ std::wstring ProtocolNode::getString() {
   switch (kind_) {
     case ValueKind::String:
     case ValueKind::Binary:
-      return textOf(bytes, length);
+      return unitsUpToNul(bytes, length);
     case ValueKind::UInt32:
       return std::to_wstring(static_cast<std::uint32_t>(getInt()));
     case ValueKind::Int32:
       return std::to_wstring(getInt());
     case ValueKind::Timestamp: {
-      FILETIME fileTime;
-      if (length != sizeof fileTime) return {};
-      std::memcpy(&fileTime, bytes, sizeof fileTime);
-      return formatTimestamp(fileTime);
+      std::uint8_t stamp[8];
+      return getTimestamp(stamp) ? formatTimestamp(stamp) : std::wstring();
     }
     default:
       return {};
@@ -278,23 +269,6 @@ ProtocolNode* ProtocolNode::findPath(std::wstring_view path, bool create) {
     if (stop == end) return current;
     start = stop + 1;
   }
-}
-
-// UTC file time, local file time, calendar fields, OLE automation date, then the user's default
-// date-and-time text; the text thus follows the machine's time zone and regional settings.
-std::wstring ProtocolNode::formatTimestamp(const FILETIME& fileTime) {
-  if (fileTime.dwLowDateTime == 0 && fileTime.dwHighDateTime == 0) return {};
-  const std::wstring invalid = L"Invalid DateTime";
-  FILETIME local;
-  SYSTEMTIME fields;
-  DATE date;
-  if (!FileTimeToLocalFileTime(&fileTime, &local) || !FileTimeToSystemTime(&local, &fields) ||
-      !SystemTimeToVariantTime(&fields, &date)) {
-    return invalid;
-  }
-  UniqueBstr text;
-  if (FAILED(VarBstrFromDate(date, LOCALE_USER_DEFAULT, 0, text.out())) || !text) return invalid;
-  return std::wstring(text.get(), SysStringLen(text.get()));
 }
 
 }  // namespace brivane

@@ -1,6 +1,4 @@
 #pragma once
-#include <windows.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -72,7 +70,6 @@ class ProtocolNode {
   std::wstring getString();
   std::int32_t getInt();
   bool getTimestamp(std::uint8_t out[8]) const;
-  static std::wstring formatTimestamp(const FILETIME& fileTime);
 
   void clear();
   // The binary form (BinaryForm.h).

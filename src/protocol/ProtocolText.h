@@ -1,6 +1,4 @@
 #pragma once
-#include <windows.h>
-
 #include <functional>
 #include <string>
 #include <string_view>
@@ -16,7 +14,5 @@ int writeText(ProtocolNode& node, std::wstring& out, int& depth);
 // called again after that.
 bool renderUtf8(ProtocolNode& node, const std::function<bool(std::string_view block)>& write);
 std::wstring escapeText(const std::wstring& source, bool keepLineBreaks);
-std::string toCodePage(const std::wstring& text, UINT codePage);
-std::wstring fromCodePage(const std::string& bytes, UINT codePage);
 
 }  // namespace brivane

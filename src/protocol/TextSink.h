@@ -46,7 +46,7 @@ class Utf8Sink {
     }
     flushFull();
   }
-  // Converted as WideCharToMultiByte converts it, unpaired surrogates included.
+  // Converted as WideCharToMultiByte converts it, unpaired surrogates included (appendUtf8).
   void text(std::wstring_view text);
   // True once a block could not be written: the writer stops, as nothing more can reach the file.
   bool failed() const { return failed_; }

@@ -1,3 +1,4 @@
+#include "menu/Selection.h"
 #include "operations/DropWorker.h"
 #include "operations/HandOff.h"
 #include "shell/DroppedFiles.h"
@@ -19,12 +20,15 @@ HWND dropOwnerAt(POINTL point) {
 }  // namespace
 
 // Every drag starts afresh, so names of an earlier, abandoned drag are never dropped with a later one.
+// Any program can start a drag with names of its own making: they pass the context menu's filter, and a
+// drag left with none is refused as one without names.
 HRESULT ShellExtension::DragEnter(IDataObject* data, DWORD keyState, POINTL, DWORD* effect) {
   dropList.clear();
   if (!effect) return E_INVALIDARG;
   *effect = DROPEFFECT_NONE;
   return guardedCall([&] {
     dropList = readDroppedNamesFrom(data).value_or(std::vector<std::wstring>());
+    filterSelection(dropList);
     if (dropList.empty()) return E_INVALIDARG;
     *effect = dropEffectFor(keyState);
     return S_OK;

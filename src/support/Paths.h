@@ -28,6 +28,15 @@ bool isExactPath(const std::wstring& path);
 // no current directory or search order decides where it leads.
 bool isAbsolutePath(const std::wstring& path);
 
+// True when the path names one entry of a drive or a network share by its full name, as Explorer's own
+// selections do: "X:\...", "\\server\share\...", or either in the long form ("\\?\X:\...",
+// "\\?\UNC\server\share\..."). Not so: relative and drive-relative paths, the device namespaces ("\\.\...",
+// "\\?\GLOBALROOT\...", "\??\..."), device names as components (CON, NUL, COM1, ...), wildcards and the other
+// characters a name cannot hold (a ":" after the drive names a stream), empty, "." and ".." components, control
+// characters and unpaired surrogates. Outside the long form no component may end in "." or " ": the system
+// would drop them and name another entry.
+bool isPlainAbsolutePath(std::wstring_view path);
+
 // The path up to and including its last "\"; empty when it has none.
 std::wstring parentFolderOf(const std::wstring& path);
 

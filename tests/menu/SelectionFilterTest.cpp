@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <memory>
 #include <string>
@@ -121,6 +122,52 @@ TEST_F(SelectionFilterTest, ADriveRootStays) {
 TEST_F(SelectionFilterTest, APathWithANulInsideIsRemoved) {
   const std::wstring a = folder.file(L"a.txt");
   Paths selection{a + std::wstring(1, L'\0') + L"junk", a};
+  filterSelection(selection);
+  EXPECT_THAT(selection, ElementsAre(a));
+}
+
+// This test's process, not a host's: a relative name finds the file only from the current directory.
+class CurrentDirectoryAt {
+ public:
+  explicit CurrentDirectoryAt(const std::wstring& folder) {
+    wchar_t before[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, before);
+    before_ = before;
+    SetCurrentDirectoryW(folder.c_str());
+  }
+  ~CurrentDirectoryAt() { SetCurrentDirectoryW(before_.c_str()); }
+
+ private:
+  std::wstring before_;
+};
+
+TEST_F(SelectionFilterTest, ExistingEntriesNamedOtherwiseThanByTheirPlainFullPathAreRemoved) {
+  const std::wstring a = folder.file(L"a.txt");
+  const std::wstring sub = folder.subfolder(L"sub");
+  const CurrentDirectoryAt here(folder.path());
+  ASSERT_TRUE(PathFileExistsW(L"a.txt"));
+  ASSERT_EQ(a.substr(0, 3), L"C:\\");
+  Paths selection{L"a.txt",
+                  L".\\a.txt",
+                  L"C:a.txt",
+                  a.substr(2),
+                  L"\\\\.\\" + a,
+                  L"\\\\?\\GLOBALROOT\\??\\" + a,
+                  L"\\??\\" + a,
+                  a + L".",
+                  a + L" ",
+                  sub + L"\\..\\a.txt",
+                  folder.path() + L"\\.\\a.txt",
+                  folder.path() + L"\\\\a.txt",
+                  folder.path() + L"\\a*.txt",
+                  folder.path() + L"\\a?txt",
+                  folder.path() + L"/a.txt",
+                  a + L"::$DATA",
+                  a,
+                  L"\\\\.\\PhysicalDrive0",
+                  L"\\\\.\\C:",
+                  L"C:\\NUL",
+                  sub + L"\\con.txt"};
   filterSelection(selection);
   EXPECT_THAT(selection, ElementsAre(a));
 }

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <psapi.h>
+
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "protocol/ByteStream.h"
 #include "protocol/ProtocolNode.h"
 #include "protocol/TreeLimits.h"
+#include "support/Utf16.h"
 
 namespace brivane {
 namespace {
@@ -273,6 +278,109 @@ TEST(WriteBinary, DeepTreeIsWrittenDownToTheBoundAndStaysReadable) {
   ProtocolNode copy;
   ASSERT_TRUE(parse(serialize(root), copy));
   EXPECT_EQ(depthOf(copy), kMaxTreeDepth);
+}
+
+// Address space for a stream that claims the largest count, of which only the first and the last 64 KiB
+// can be read: a reader that believed a count of 0xFFFFFFFF enough to copy it would fault in between.
+class HugeStream {
+ public:
+  static constexpr std::size_t kEnds = 1 << 16;
+  static constexpr std::size_t kSize = (std::size_t{1} << 32) + kEnds;
+
+  explicit HugeStream(const Bytes& head, const Bytes& tail = {})
+      : base_(static_cast<std::uint8_t*>(VirtualAlloc(nullptr, kSize, MEM_RESERVE, PAGE_NOACCESS))) {
+    VirtualAlloc(base_, kEnds, MEM_COMMIT, PAGE_READWRITE);
+    VirtualAlloc(base_ + kSize - kEnds, kEnds, MEM_COMMIT, PAGE_READWRITE);
+    std::memcpy(base_, head.data(), head.size());
+    std::memcpy(base_ + kSize - kEnds, tail.data(), tail.size());
+  }
+  ~HugeStream() { VirtualFree(base_, 0, MEM_RELEASE); }
+  HugeStream(const HugeStream&) = delete;
+  HugeStream& operator=(const HugeStream&) = delete;
+
+  bool ready() const { return base_ != nullptr; }
+  const std::uint8_t* bytes() const { return base_; }
+  // The first `head` bytes of the stream lie in the first readable part, the rest from the last one on.
+  ByteSource source(std::size_t head) const { return ByteSource(base_, kSize - kEnds + head); }
+
+ private:
+  std::uint8_t* base_;
+};
+
+std::size_t peakWorkingSet() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters.PeakWorkingSetSize;
+}
+
+constexpr std::size_t kNoHugeAllocation = std::size_t{256} << 20;
+
+// A String record whose name field claims `nameCount` bytes, "a" and a NUL at its start.
+Bytes stringRecordNaming(std::uint32_t nameCount) {
+  Bytes record = {1};
+  for (int shift = 0; shift < 32; shift += 8) record.push_back(static_cast<std::uint8_t>(nameCount >> shift));
+  record.insert(record.end(), {'a', 0, 0, 0});
+  return record;
+}
+
+// No node holds more code units than a 32-bit byte count writes back, so a field that would need more is
+// refused as soon as its count is read; a count of 0xFFFFFFFF once made a buffer of no units and a 4 GiB copy.
+TEST(ReadBinary, TheLargestNameCountIsRefusedBeforeAnythingIsAllocated) {
+  const Bytes root = {0, 2, 0, 0, 0, 'r', 0, 1, 0};
+  Bytes stream = root;
+  const Bytes child = stringRecordNaming(0xFFFFFFFF);
+  stream.insert(stream.end(), child.begin(), child.end());
+  HugeStream huge(stream);
+  ASSERT_TRUE(huge.ready());
+  const std::size_t before = peakWorkingSet();
+  ProtocolNode node(L"old", L"");
+  ByteSource source = huge.source(stream.size());
+  EXPECT_FALSE(node.readBinary(source));
+  EXPECT_EQ(node.getName(), L"r");
+  EXPECT_EQ(node.childCount(), 0u);
+  EXPECT_LT(peakWorkingSet() - before, kNoHugeAllocation);
+}
+
+TEST(ReadBinary, TheLargestNameAWriterCouldGiveIsReadUpToItsNul) {
+  const Bytes head = stringRecordNaming(0xFFFFFFFE);
+  // The name field ends 0xFFFFFFFE bytes after its count; the text and the child count follow it.
+  const std::size_t tailAt = head.size() - 4 + 0xFFFFFFFE - (HugeStream::kSize - HugeStream::kEnds);
+  Bytes tail(tailAt, 0);
+  tail.insert(tail.end(), {4, 0, 0, 0, 'x', 0, 'y', 0, 0, 0});
+  HugeStream huge(head, tail);
+  ASSERT_TRUE(huge.ready());
+  ProtocolNode node;
+  ByteSource source = huge.source(tail.size());
+  EXPECT_TRUE(node.readBinary(source));
+  EXPECT_EQ(node.getName(), L"a");
+  EXPECT_EQ(node.getString(), L"xy");
+  EXPECT_EQ(source.remaining(), 0u);
+}
+
+TEST(ReadBinary, TextCountsBeyondWhatAValueHoldsAreRefusedBeforeAnythingIsAllocated) {
+  for (const std::uint32_t count : {0xFFFFFFFFu, 0xFFFFFFFEu, 0xFFFFFFFDu}) {
+    const Bytes stream = {1, 2, 0, 0, 0, 'n', 0, static_cast<std::uint8_t>(count), 0xFF, 0xFF, 0xFF, 'x', 0};
+    HugeStream huge(stream);
+    ASSERT_TRUE(huge.ready());
+    const std::size_t before = peakWorkingSet();
+    ProtocolNode node;
+    ByteSource source = huge.source(stream.size());
+    EXPECT_FALSE(node.readBinary(source)) << count;
+    EXPECT_EQ(node.kind(), ValueKind::None);
+    EXPECT_LT(peakWorkingSet() - before, kNoHugeAllocation);
+  }
+}
+
+// The text getter reads a value through unitsUpToNul; a value of 0xFFFFFFFF bytes once gave a buffer of
+// no units and a 4 GiB copy. Only the units up to the NUL are read and kept.
+TEST(GetString, TheLargestValueIsReadOnlyUpToItsFirstNul) {
+  HugeStream huge({'a', 0, 0xE9, 0, 0, 0, 'z'});
+  ASSERT_TRUE(huge.ready());
+  const std::size_t before = peakWorkingSet();
+  EXPECT_EQ(unitsUpToNul(huge.bytes(), 0xFFFFFFFF), L"a\u00e9");
+  EXPECT_EQ(unitsUpToNul(huge.bytes() + 6, 1), L"z");
+  EXPECT_LT(peakWorkingSet() - before, kNoHugeAllocation);
 }
 
 }  // namespace

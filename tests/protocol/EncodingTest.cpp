@@ -6,7 +6,9 @@
 #include <string>
 
 #include "protocol/Base64.h"
+#include "protocol/CodePage.h"
 #include "protocol/ProtocolText.h"
+#include "support/Utf16.h"
 
 namespace brivane {
 namespace {
@@ -55,6 +57,27 @@ TEST(CodePage, Latin1WidensEveryByte) {
   ASSERT_EQ(wide.size(), bytes.size());
   for (std::size_t i = 0; i < wide.size(); ++i) EXPECT_EQ(wide[i], static_cast<wchar_t>(i + 1));
   EXPECT_EQ(toCodePage(wide, 28591), bytes);
+}
+
+std::string utf8Of(const std::wstring& units) {
+  std::string bytes;
+  appendUtf8(bytes, units);
+  return bytes;
+}
+
+// The request's text is converted by appendUtf8 where it was WideCharToMultiByte: every code unit alone,
+// lone surrogates included, and every way the halves of a pair can stand must come out the same.
+TEST(AppendUtf8, ConvertsEveryCodeUnitAsTheSystemDoes) {
+  for (unsigned unit = 1; unit <= 0xFFFF; ++unit) {
+    const std::wstring text = L"a" + std::wstring(1, static_cast<wchar_t>(unit)) + L"b";
+    ASSERT_EQ(utf8Of(text), toCodePage(text, CP_UTF8)) << std::hex << unit;
+  }
+  for (const std::wstring& text :
+       {std::wstring{0xD83D, 0xDE00}, std::wstring{0xDBFF, 0xDFFF}, std::wstring{0xD800, 0xDC00, 0xDC00},
+        std::wstring{0xD800, 0xD800, 0xDC00}, std::wstring{0xDC00, 0xD800}, std::wstring{0xD800, L'x', 0xDC00},
+        std::wstring{L'\u00e9', 0xD83D}, std::wstring{0xDE00}})
+    EXPECT_EQ(utf8Of(text), toCodePage(text, CP_UTF8));
+  EXPECT_EQ(utf8Of(L""), "");
 }
 
 }  // namespace

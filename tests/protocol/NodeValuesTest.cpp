@@ -5,6 +5,8 @@
 
 #include "protocol/ByteStream.h"
 #include "protocol/ProtocolNode.h"
+#include "protocol/Timestamp.h"
+#include "FileTimeTicks.h"
 #include "support/Handles.h"
 
 namespace brivane {
@@ -167,13 +169,13 @@ TEST(GetTimestamp, OnlyAnEightByteTimestampIsOne) {
 }
 
 TEST(FormatTimestamp, ZeroIsEmptyAndAnOutOfRangeTimeIsInvalid) {
-  EXPECT_EQ(ProtocolNode::formatTimestamp(FILETIME{0, 0}), L"");
-  EXPECT_EQ(ProtocolNode::formatTimestamp(FILETIME{0xFFFFFFFF, 0xFFFFFFFF}), L"Invalid DateTime");
+  EXPECT_EQ(formatTimestamp(std::uint64_t{0}), L"");
+  EXPECT_EQ(formatTimestamp(~std::uint64_t{0}), L"Invalid DateTime");
 }
 
 TEST(FormatTimestamp, GivesTheLocalTimeInTheUsersDefaultFormat) {
   const FILETIME utc = fileTimeOf(2021, 3, 4, 5, 6, 7);
-  const std::wstring text = ProtocolNode::formatTimestamp(utc);
+  const std::wstring text = formatTimestamp(ticksOf(utc));
   ASSERT_NE(text, L"");
   ASSERT_NE(text, L"Invalid DateTime");
   EXPECT_NE(text.find(L"2021"), std::wstring::npos) << text;
@@ -199,7 +201,7 @@ TEST(FormatTimestamp, TimestampNodeReadsAsItsDateTimeText) {
   const FILETIME utc = fileTimeOf(2020, 12, 31, 23, 59, 58);
   ProtocolNode node;
   node.setValue(ValueKind::Timestamp, &utc, sizeof utc);
-  EXPECT_EQ(node.getString(), ProtocolNode::formatTimestamp(utc));
+  EXPECT_EQ(node.getString(), formatTimestamp(ticksOf(utc)));
   EXPECT_NE(node.getString(), L"");
 }
 

@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include "protocol/CodePage.h"
 #include "protocol/ProtocolNode.h"
+#include "protocol/Timestamp.h"
+#include "FileTimeTicks.h"
 #include "protocol/ProtocolText.h"
 #include "protocol/TreeLimits.h"
 
@@ -112,7 +115,7 @@ TEST(WriteText, TimestampNeedsEightBytes) {
   EXPECT_EQ(render(node), L"<t type=\"timestamp\"></t>\n");
   const FILETIME time{0x12345678, 0x01D70000};
   node.setValue(ValueKind::Timestamp, &time, sizeof time);
-  EXPECT_EQ(render(node), L"<t type=\"timestamp\">" + ProtocolNode::formatTimestamp(time) + L"</t>\n");
+  EXPECT_EQ(render(node), L"<t type=\"timestamp\">" + formatTimestamp(ticksOf(time)) + L"</t>\n");
   node.setValue(ValueKind::Timestamp, &time, 4);
   EXPECT_EQ(render(node), L"<t></t>\n");
 }

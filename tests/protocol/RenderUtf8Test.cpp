@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "protocol/CodePage.h"
 #include "protocol/ProtocolNode.h"
 #include "protocol/ProtocolText.h"
 #include "protocol/TextSink.h"

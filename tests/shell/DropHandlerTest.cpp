@@ -75,6 +75,13 @@ class DropHandler : public ::testing::Test {
     return shellDataObject(docs, names);
   }
   std::wstring pathOf(const std::wstring& name) const { return docs + L"\\" + name; }
+  // A file below folders of 150 characters each in "Docs", its full path at least `length` characters long.
+  std::wstring deepFile(std::size_t length) const {
+    std::wstring relative = L"Docs";
+    while (product.files().pathOf(relative).size() + 6 < length) relative += L"\\" + std::wstring(150, L'd');
+    product.files().folder(relative);
+    return product.files().file(relative + L"\\f.txt", "content");
+  }
 
   Effects dragAndDrop(IDataObject* data, DWORD enterKeys, DWORD dropKeys) {
     Effects effects;
@@ -247,12 +254,69 @@ TEST_F(DropHandler, NamesWithBlanksAmpersandsAndCharactersBeyondTheBmpArriveWhol
 
 TEST_F(DropHandler, PathsLongerThanTheShellBufferArriveWhole) {
   load(vault);
-  const Paths names = {longPath(300), longPath(1000)};
+  const Paths names = {deepFile(300), deepFile(1000)};
+  ASSERT_GT(names[0].size(), 300u);
+  ASSERT_GT(names[1].size(), 1000u);
   CountingDataObject data(wideDropBlock(names));
   const Effects effects = dragAndDrop(&data, kLeftButton, kCtrlHeld);
   EXPECT_EQ(effects.enter, S_OK);
   EXPECT_EQ(data.mediaHeld(), 0u) << "a storage medium was not released";
   EXPECT_EQ(handedOff().document, expectedSend(vault, names, true));
+}
+
+// Any program can start a drag with a CF_HDROP block of its own: its names pass the context menu's filter.
+// Each refused name stands for a file that exists, reached otherwise than by its plain full path, or for
+// one that cannot be a file's name.
+Paths refusedNamesFor(const std::wstring& file) {
+  const std::wstring folder = file.substr(0, file.rfind(L'\\'));
+  return {L"\\\\.\\PhysicalDrive0",
+          L"\\\\?\\GLOBALROOT\\Device\\HarddiskVolume1\\a.txt",
+          L"\\\\.\\" + file,
+          L"\\\\?\\GLOBALROOT\\??\\" + file,
+          folder + L"\\*.txt",
+          folder + L"\\?.txt",
+          L"a.txt",
+          L"Docs\\a.txt",
+          file.substr(2),
+          folder + L"\\..\\Docs\\a.txt",
+          file + L".",
+          file + L"::$DATA",
+          folder + L"\\gone.txt",
+          folder + L"\\a\x01.txt",
+          folder + L"\\line\r\nbreak.txt",
+          folder + L"\\" + std::wstring{wchar_t(0xD800)} + L".txt",
+          folder + L"\\" + std::wstring{wchar_t(0xDC00), L'x'},
+          L"C:\\NUL",
+          L"C:\\Docs\\con.txt"};
+}
+
+TEST_F(DropHandler, OnlyThePlainFullPathsOfExistingItemsAreHandedOff) {
+  load(vault);
+  const std::wstring a = product.files().file(L"Docs\\a.txt", "a");
+  const std::wstring b = product.files().file(L"Docs\\b.txt", "b");
+  Paths names = refusedNamesFor(a);
+  names.insert(names.begin() + 3, a);
+  names.push_back(b);
+  CountingDataObject data(wideDropBlock(names));
+  const Effects effects = dragAndDrop(&data, kLeftButton, kLeftButton);
+  EXPECT_EQ(effects.enter, S_OK);
+  EXPECT_EQ(effects.entered, static_cast<DWORD>(DROPEFFECT_MOVE));
+  EXPECT_EQ(handedOff().document, expectedSend(vault, {a, b}, false));
+}
+
+TEST_F(DropHandler, ADragOfRefusedNamesOnlyIsRefusedAndItsDropHandsOffNothing) {
+  load(vault);
+  const std::wstring a = product.files().file(L"Docs\\a.txt", "a");
+  for (const std::wstring& name : refusedNamesFor(a)) {
+    CountingDataObject data(wideDropBlock({name}));
+    const Effects effects = dragAndDrop(&data, kLeftButton, kCtrlHeld);
+    EXPECT_EQ(effects.enter, E_INVALIDARG) << ::testing::PrintToString(name);
+    EXPECT_EQ(effects.entered, static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(effects.drop, S_OK);
+  }
+  CountingDataObject all(wideDropBlock(refusedNamesFor(a)));
+  EXPECT_EQ(dragAndDrop(&all, kLeftButton, kLeftButton).enter, E_INVALIDARG);
+  expectNothingHandedOff();
 }
 
 }  // namespace

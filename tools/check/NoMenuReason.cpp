@@ -12,6 +12,7 @@
 #include "menu/MenuLabels.h"
 #include "menu/Selection.h"
 #include "protocol/Labels.h"
+#include "support/Paths.h"
 
 namespace brivane {
 namespace {
@@ -52,6 +53,9 @@ std::wstring filteredOutReason(const std::wstring& path) {
   std::vector<std::wstring> one{path};
   filterSelection(one);
   if (!one.empty()) return {};
+  if (!isPlainAbsolutePath(path))
+    return path + L" is not the full path of a file or folder (a relative, device or wildcard name, or control "
+                  L"characters)";
   if (!PathFileExistsW(path.c_str())) return path + L" does not exist (it vanished)";
   return path + L" lies below the user's Start Menu folder, where the product shows no entries";
 }

@@ -17,8 +17,8 @@ struct NoMenuReason {
 // in the order QueryContextMenu applies them.
 NoMenuReason noMenuReason(const std::vector<std::wstring>& paths, UINT firstId, UINT lastId);
 
-// The reason a path is taken out of the selection: it vanished or lies below the Start Menu; empty
-// when it stays.
+// The reason a path is taken out of the selection: it is no plain full path, it vanished or it lies below
+// the Start Menu; empty when it stays.
 std::wstring filteredOutReason(const std::wstring& path);
 
 }  // namespace brivane
