@@ -16,7 +16,7 @@ say() { echo "bootstrap: $*"; }
 
 missing_packages() {
   local p
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
   done
 }
@@ -41,7 +41,7 @@ apt_update() {
 
 install_packages() {
   local need
-  need=$(missing_packages)
+  need=$(missing_packages "$@")
   [ -z "$need" ] && return
   apt_update
   say "installing" $need
@@ -53,7 +53,10 @@ cryptopp_version() {
   { apt-cache showsrc libcrypto++ 2>/dev/null || true; } | awk '/^Version:/ && !v { v = $2 } END { print v }'
 }
 
+# build_cryptopp TRIPLE SUFFIX: Crypto++ for the mingw target TRIPLE, cached as cryptopp-<version>-lean-nostreams<SUFFIX>
+# and linked as cryptopp-lean<SUFFIX>.
 build_cryptopp() {
+  local triple=$1 suffix=$2
   if ! has_deb_src; then say "enabling Debian source packages"; enable_deb_src; apt_ready=0; fi
   local version
   version=$(cryptopp_version)
@@ -61,8 +64,8 @@ build_cryptopp() {
   [ -n "$version" ] || fail "the libcrypto++ source package is unknown to apt; check the deb-src entry and rerun"
   # Built lean (below) and without the standard streams; the folder's name says so, and caches built
   # otherwise are left alone.
-  local dest=$cache/cryptopp-$version-lean-nostreams
-  if [ -f "$dest/lib/libcryptopp.a" ]; then ln -sfn "$dest" "$cache/cryptopp-lean"; return; fi
+  local dest=$cache/cryptopp-$version-lean-nostreams$suffix
+  if [ -f "$dest/lib/libcryptopp.a" ]; then ln -sfn "$dest" "$cache/cryptopp-lean$suffix"; return; fi
   local work
   work=$(mktemp -d)
   say "fetching the Crypto++ $version source package"
@@ -70,14 +73,14 @@ build_cryptopp() {
   local src
   src=$(find "$work" -mindepth 1 -maxdepth 1 -type d | head -n 1)
   [ -n "$src" ] || fail "the libcrypto++ source package did not unpack; is dpkg-dev installed?"
-  say "building Crypto++ $version for mingw (about 2 minutes)"
+  say "building Crypto++ $version for $triple (about 2 minutes)"
   # <iostream> is kept out (its guard macro set, <istream> and <ostream> in its place): each source that
   # includes it constructs the standard streams whenever a module linking it loads, and their locale set-up
   # goes through the thread library's once-only call, which takes a TLS slot that the statically linked
   # library never returns. A host that loads and frees such a module would run out of slots.
   local streams="-D_GLIBCXX_IOSTREAM -include istream -include ostream"
   make -C "$src" -f GNUmakefile -j"$(nproc)" static \
-    CXX=x86_64-w64-mingw32-g++-posix AR=x86_64-w64-mingw32-ar RANLIB=x86_64-w64-mingw32-ranlib \
+    CXX=$triple-g++-posix AR=$triple-ar RANLIB=$triple-ranlib \
     CXXFLAGS="-DNDEBUG -O2 -ffunction-sections -fdata-sections -Wa,-mbig-obj $streams" >"$work/build.log" 2>&1 \
     || fail "the Crypto++ build failed; see $work/build.log"
   mkdir -p "$dest/lib" "$dest/include/cryptopp"
@@ -89,10 +92,19 @@ build_cryptopp() {
   # self-test object goes: it defines DllMain, which the linker would otherwise take for every DLL
   # linking the library, running the whole self-test (a MAC of the module file, RSA, DSA, ECDSA...)
   # on each load.
-  x86_64-w64-mingw32-ar d "$dest/lib/libcryptopp.a" fipstest.o
-  ln -sfn "$dest" "$cache/cryptopp-lean"
+  "$triple-ar" d "$dest/lib/libcryptopp.a" fipstest.o
+  ln -sfn "$dest" "$cache/cryptopp-lean$suffix"
   rm -rf "$work"
   say "Crypto++ $version is in $dest"
+}
+
+# The 32-bit extension: the i686 toolchain and Crypto++ for i686. Debian's 32-bit Wine (wine32:i386) is left
+# out: these machines' kernel runs no 32-bit Linux programs, and once it is installed Debian's wine launcher
+# starts every program, 64-bit ones too, through its 32-bit loader, which then fails.
+x86_packages=(g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686)
+prepare_x86() {
+  install_packages "${x86_packages[@]}"
+  build_cryptopp i686-w64-mingw32 -i686
 }
 
 prepare_prefix() {
@@ -106,6 +118,7 @@ prepare_prefix() {
 
 [ "$(id -u)" = 0 ] || fail "run as root (it installs Debian packages)"
 mkdir -p "$cache"
-install_packages
-build_cryptopp
+install_packages "${packages[@]}"
+build_cryptopp x86_64-w64-mingw32 ""
+prepare_x86
 prepare_prefix

@@ -50,6 +50,18 @@ show_menu "$S\\R&D notes.txt" "$S\\Reports"
 show_menu "$S\\plan.qelf"
 show_menu "$S\\Vault.qeld"
 
+# 32-bit programs (their Open and Save dialogs) read the 32-bit registry view, where the package registered
+# the 32-bit extension; the 32-bit Explorer stand-in right-clicks as such a program, where Wine runs 32-bit
+# programs (this machine's kernel may run no 32-bit code: Wine then cannot start it, and says so).
+echo
+echo "== What 32-bit programs find (the 32-bit registry view)"
+wine reg query 'HKCR\CLSID\{AAFA3869-C27B-4D5C-A007-5D5F7848077C}\InProcServer32' /ve /reg:32 </dev/null | grep REG_SZ
+wine reg query 'HKLM\Software\Brivane' /v ModuleFolder /reg:32 </dev/null | grep ModuleFolder
+echo
+echo "== Right-click from a 32-bit program: $S\\R&D notes.txt"
+wine "$build/x86/bin/shellhost.exe" menu "$S\\R&D notes.txt" </dev/null \
+  || echo "(the 32-bit Explorer stand-in did not run: this Wine runs no 32-bit programs)"
+
 echo
 echo "== Secure \"R&D notes.txt\" (offset 0) and send it into the nearby Vault.qeld (offset 2)"
 shellhost menu "$S\\R&D notes.txt" --invoke 0 >/dev/null

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <set>
 #include <string>
 #include <vector>
@@ -10,32 +8,6 @@
 
 namespace brivane::test {
 namespace {
-
-const BYTE* imageBase() { return reinterpret_cast<const BYTE*>(ExtensionModule::get().handle()); }
-
-const IMAGE_DATA_DIRECTORY& directory(int which) {
-  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(imageBase());
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(imageBase() + dos->e_lfanew);
-  return nt->OptionalHeader.DataDirectory[which];
-}
-
-std::vector<std::string> exportedNames() {
-  const auto* exports =
-      reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(imageBase() + directory(IMAGE_DIRECTORY_ENTRY_EXPORT).VirtualAddress);
-  const auto* names = reinterpret_cast<const DWORD*>(imageBase() + exports->AddressOfNames);
-  std::vector<std::string> result;
-  for (DWORD i = 0; i < exports->NumberOfNames; ++i) result.emplace_back(reinterpret_cast<const char*>(imageBase() + names[i]));
-  EXPECT_EQ(exports->NumberOfFunctions, exports->NumberOfNames) << "exports without a name";
-  return result;
-}
-
-std::vector<std::string> importedLibraries() {
-  auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(imageBase() +
-                                                                 directory(IMAGE_DIRECTORY_ENTRY_IMPORT).VirtualAddress);
-  std::vector<std::string> result;
-  for (; entry->Name != 0; ++entry) result.emplace_back(reinterpret_cast<const char*>(imageBase() + entry->Name));
-  return result;
-}
 
 struct Resource {
   const void* data = nullptr;
@@ -53,27 +25,6 @@ class ModuleImage : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(ExtensionModule::get().loaded()); }
 };
-
-TEST_F(ModuleImage, ExportsExactlyTheFourServerFunctions) {
-  std::vector<std::string> names = exportedNames();
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer",
-                                             "DllUnregisterServer"}));
-}
-
-TEST_F(ModuleImage, NeedsOnlyLibrariesOfTheSystem) {
-  wchar_t system[MAX_PATH];
-  GetSystemDirectoryW(system, MAX_PATH);
-  const std::vector<std::string> libraries = importedLibraries();
-  ASSERT_FALSE(libraries.empty());
-  for (const std::string& library : libraries) {
-    const std::wstring path = std::wstring(system) + L"\\" + std::wstring(library.begin(), library.end());
-    EXPECT_NE(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES) << library << " is not a system library";
-    std::string lower = library;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-    EXPECT_NE(lower.rfind("lib", 0), 0u) << library << " comes with the compiler";
-  }
-}
 
 TEST_F(ModuleImage, MenuBitmapsAreSixteenPixelsSquareInTheirColourDepths) {
   const struct {

@@ -23,8 +23,24 @@ using Lines = std::vector<std::wstring>;
 const wchar_t* const kInstalledNames[] = {L"BrivaneShell.dll", L"Brivane_Core.dll", L"palisorv3.txt",
                                           L"Brivane_Application_Palisor_Against_Lib.exe", L"brivane-check.exe"};
 
+// The x86 folder: the 32-bit build's extension and core library, and the one (64-bit) application.
+const wchar_t* const kInstalledX86Names[] = {L"BrivaneShell.dll", L"Brivane_Core.dll", L"palisorv3.txt",
+                                             L"Brivane_Application_Palisor_Against_Lib.exe"};
+
 // The file as the package holds it: the build's programs and DLLs signed, the texts as they are.
 std::wstring packagedFile(const std::wstring& name) { return std::wstring(BRIVANE_PACKAGE_FILES) + L"\\" + name; }
+
+// Of the x86 folder: the 32-bit DLLs from the package's x86 folder, the texts and application as above.
+std::wstring packagedX86File(const std::wstring& name) {
+  const bool x86 = name == L"BrivaneShell.dll" || name == L"Brivane_Core.dll";
+  return x86 ? std::wstring(BRIVANE_PACKAGE_FILES) + L"\\x86\\" + name : packagedFile(name);
+}
+
+std::vector<std::wstring> sortedNames(const std::wstring& folder) {
+  std::vector<std::wstring> names = namesMatching(folder, L"*");
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 bool containsLineStartingWith(const Lines& lines, const std::wstring& start) {
   return std::any_of(lines.begin(), lines.end(), [&](const std::wstring& line) { return line.rfind(start, 0) == 0; });
@@ -56,14 +72,29 @@ class InstalledPackage : public ::testing::Test {
 };
 
 TEST_F(InstalledPackage, PlacesExactlyTheProductsFilesInProgramFiles) {
-  std::vector<std::wstring> found = namesMatching(installFolder(), L"*");
   std::vector<std::wstring> expected(std::begin(kInstalledNames), std::end(kInstalledNames));
-  std::sort(found.begin(), found.end());
+  expected.push_back(L"x86");
   std::sort(expected.begin(), expected.end());
-  EXPECT_EQ(found, expected);
+  EXPECT_EQ(sortedNames(installFolder()), expected);
   for (const wchar_t* name : kInstalledNames) {
     EXPECT_TRUE(readFileBytes(installedFile(name)) == readFileBytes(packagedFile(name))) << toUtf8(name);
   }
+}
+
+TEST_F(InstalledPackage, PlacesThe32BitExtensionItsCoreLibraryAndTheApplicationInTheX86Folder) {
+  std::vector<std::wstring> expected(std::begin(kInstalledX86Names), std::end(kInstalledX86Names));
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(sortedNames(x86Folder()), expected);
+  for (const wchar_t* name : kInstalledX86Names) {
+    const std::wstring installed = x86Folder() + L"\\" + name;
+    EXPECT_TRUE(readFileBytes(installed) == readFileBytes(packagedX86File(name))) << toUtf8(name);
+  }
+}
+
+TEST_F(InstalledPackage, The32BitViewsModuleFolderIsTheX86Folder) {
+  EXPECT_EQ(readTree(HKEY_LOCAL_MACHINE, L"Software\\Brivane", KEY_WOW64_32KEY),
+            (RegistryTree{{L"HKLM32\\Software\\Brivane", keyEntry()},
+                          {L"HKLM32\\Software\\Brivane|ModuleFolder", textValue(x86Folder() + L"\\")}}));
 }
 
 // Per machine only: what one user's installation wrote for that user alone would be missing for every
@@ -155,6 +186,28 @@ TEST_F(InstalledPackage, RegistersTheExtensionExactlyAsItsDllRegisterServerDoes)
     EXPECT_EQ(registerServer(), S_OK);
   }
   EXPECT_EQ(registration(), authored);
+}
+
+// The rows of the class and its approval, the ones Windows keeps apart for 32-bit programs.
+RegistryTree classAndApproval(REGSAM view) {
+  RegistryTree rows = readTree(HKEY_CLASSES_ROOT, L"CLSID\\" + kClassId, view);
+  rows.merge(readValue(HKEY_LOCAL_MACHINE, kApprovedKey, kClassId, view));
+  return rows;
+}
+
+// Both DLLs register from one table: what the 32-bit view holds is what the 64-bit DLL's DllRegisterServer
+// writes (above) for the class and the approval, naming the 32-bit DLL. The shared keys, the handler lists
+// and file types, are the 64-bit component's alone.
+TEST_F(InstalledPackage, RegistersThe32BitExtensionInThe32BitViewRowForRowAsThe64BitOne) {
+  RegistryTree expected;
+  for (const auto& [place, value] : classAndApproval(0)) {
+    const std::size_t root = place.find(L'\\');
+    expected[place.substr(0, root) + L"32" + place.substr(root)] = value;
+  }
+  const std::wstring server = L"HKCR32\\CLSID\\" + kClassId + L"\\InProcServer32|";
+  ASSERT_EQ(expected.count(server), 1u);
+  expected[server] = textValue(x86Folder() + L"\\BrivaneShell.dll");
+  EXPECT_EQ(classAndApproval(KEY_WOW64_32KEY), expected);
 }
 
 TEST_F(InstalledPackage, AppearsOnceInAddRemovePrograms) {

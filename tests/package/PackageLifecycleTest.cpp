@@ -27,6 +27,10 @@ RegistryTree productRegistry() {
     rows.merge(readTree(HKEY_CLASSES_ROOT, key));
   rows.merge(readTree(HKEY_LOCAL_MACHINE, L"Software\\Brivane"));
   rows.merge(readValue(HKEY_LOCAL_MACHINE, kApprovedKey, kClassId));
+  // What 32-bit programs see of the 32-bit extension.
+  rows.merge(readTree(HKEY_CLASSES_ROOT, L"CLSID\\" + kClassId, KEY_WOW64_32KEY));
+  rows.merge(readTree(HKEY_LOCAL_MACHINE, L"Software\\Brivane", KEY_WOW64_32KEY));
+  rows.merge(readValue(HKEY_LOCAL_MACHINE, kApprovedKey, kClassId, KEY_WOW64_32KEY));
   return rows;
 }
 
@@ -101,18 +105,24 @@ TEST_F(PackageLifecycle, RepairRestoresMissingFilesAndValuesAndLeavesTheUsersRec
   ASSERT_EQ(entries.size(), 1u);
   const RegistryTree installed = productRegistry();
   const std::optional<std::string> core = readFileBytes(installedFile(L"Brivane_Core.dll"));
-  ASSERT_TRUE(core);
+  const std::wstring x86Core = x86Folder() + L"\\Brivane_Core.dll";
+  const std::optional<std::string> coreX86 = readFileBytes(x86Core);
+  ASSERT_TRUE(core && coreX86);
   removeUserData();
   const RecordedRecentFolder recent;
   const RegistryTree userData = recent.stored();
   ASSERT_TRUE(DeleteFileW(installedFile(L"Brivane_Core.dll").c_str()));
+  ASSERT_TRUE(DeleteFileW(x86Core.c_str()));
   ASSERT_EQ(RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Brivane.SecuredFolder\\shellex"), ERROR_SUCCESS);
   ASSERT_EQ(RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Brivane", L"ModuleFolder"), ERROR_SUCCESS);
+  ASSERT_EQ(RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Wow6432Node\\Brivane"), ERROR_SUCCESS);
+  ASSERT_EQ(RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"Wow6432Node\\CLSID\\" + kClassId).c_str()), ERROR_SUCCESS);
 
   // The repair of Add/Remove Programs (msiexec /fomus), spelt as the properties it sets: Wine's
   // msiexec /f starts a 32-bit helper, and this machine's Wine is 64-bit only.
   EXPECT_EQ(msiexec({L"/i", entries[0].key, L"REINSTALL=ALL", L"REINSTALLMODE=omus", L"/qn"}), 0u);
   EXPECT_TRUE(readFileBytes(installedFile(L"Brivane_Core.dll")) == core);
+  EXPECT_TRUE(readFileBytes(x86Core) == coreX86);
   EXPECT_EQ(productRegistry(), installed);
   // Repair rewrites the package's per-user values ("u"): there are none, and the user's own stay.
   EXPECT_EQ(recent.stored(), userData);

@@ -34,9 +34,10 @@ std::wstring recordString(MSIHANDLE record, UINT field) {
   return MsiRecordGetStringW(record, field, text, &length) == ERROR_SUCCESS ? text : L"";
 }
 
-std::wstring rootName(HKEY root) {
+std::wstring rootName(HKEY root, REGSAM view) {
+  const std::wstring width = (view & KEY_WOW64_32KEY) ? L"32" : L"";
   for (const RootName& entry : kRootNames)
-    if (entry.root == root) return entry.name;
+    if (entry.root == root) return entry.name + width;
   return L"?";
 }
 
@@ -72,7 +73,7 @@ bool readRaw(HKEY key, const wchar_t* name, DWORD& type, std::vector<BYTE>& data
   return true;
 }
 
-void addTree(HKEY parent, const std::wstring& path, RegistryTree& tree) {
+void addTree(HKEY parent, const std::wstring& path, REGSAM view, RegistryTree& tree) {
   tree[path] = keyEntry();
   wchar_t name[16384];
   for (DWORD index = 0;; ++index) {
@@ -86,8 +87,8 @@ void addTree(HKEY parent, const std::wstring& path, RegistryTree& tree) {
     DWORD length = 256;
     if (RegEnumKeyExW(parent, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
     RegKey child;
-    if (RegOpenKeyExW(parent, name, 0, KEY_READ, child.out()) == ERROR_SUCCESS)
-      addTree(child.get(), path + L"\\" + name, tree);
+    if (RegOpenKeyExW(parent, name, 0, KEY_READ | view, child.out()) == ERROR_SUCCESS)
+      addTree(child.get(), path + L"\\" + name, view, tree);
   }
 }
 
@@ -112,6 +113,8 @@ std::wstring productIcon(const std::wstring& productCode) {
 std::wstring installFolder() { return knownFolder(FOLDERID_ProgramFiles) + L"\\Brivane"; }
 
 std::wstring installedFile(const std::wstring& name) { return installFolder() + L"\\" + name; }
+
+std::wstring x86Folder() { return installFolder() + L"\\x86"; }
 
 std::wstring userDataFolder() { return knownFolder(FOLDERID_LocalAppData) + L"\\Brivane"; }
 
@@ -165,22 +168,22 @@ DWORD installPackage(const std::wstring& package) { return msiexec({L"/i", packa
 
 DWORD removePackage(const std::wstring& package) { return msiexec({L"/x", package, L"/qn"}); }
 
-RegistryTree readTree(HKEY root, const std::wstring& key) {
+RegistryTree readTree(HKEY root, const std::wstring& key, REGSAM view) {
   RegistryTree tree;
   RegKey opened;
-  if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, opened.out()) == ERROR_SUCCESS)
-    addTree(opened.get(), rootName(root) + L"\\" + key, tree);
+  if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | view, opened.out()) == ERROR_SUCCESS)
+    addTree(opened.get(), rootName(root, view) + L"\\" + key, view, tree);
   return tree;
 }
 
-RegistryTree readValue(HKEY root, const std::wstring& key, const std::wstring& name) {
+RegistryTree readValue(HKEY root, const std::wstring& key, const std::wstring& name, REGSAM view) {
   RegistryTree tree;
   RegKey opened;
   DWORD type = 0;
   std::vector<BYTE> data;
-  if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, opened.out()) == ERROR_SUCCESS &&
+  if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | view, opened.out()) == ERROR_SUCCESS &&
       readRaw(opened.get(), name.c_str(), type, data))
-    tree[rootName(root) + L"\\" + key + L"|" + name] = describe(type, data);
+    tree[rootName(root, view) + L"\\" + key + L"|" + name] = describe(type, data);
   return tree;
 }
 

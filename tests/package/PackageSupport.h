@@ -19,6 +19,8 @@ inline const std::wstring kApprovedKey = L"Software\\Microsoft\\Windows\\Current
 // C:\Program Files\Brivane (the 64-bit Program Files folder), and a file in it.
 std::wstring installFolder();
 std::wstring installedFile(const std::wstring& name);
+// Its x86 folder, with the 32-bit extension, the 32-bit core library and a copy of the application.
+std::wstring x86Folder();
 // The user's hand-off folder when no TempFolder value names one: the Temp folder in the user's local
 // application data folder, which the extension creates when it is missing.
 std::wstring handOffFolder();
@@ -45,11 +47,12 @@ DWORD installPackage(const std::wstring& package);
 DWORD removePackage(const std::wstring& package);
 
 // Every key and value below a key, its own included: "ROOT\key\sub" for a key, "ROOT\key\sub|name"
-// for a value ("|" alone for the default value), each with its type, text and stored size.
+// for a value ("|" alone for the default value), each with its type, text and stored size. In the 32-bit
+// registry view (KEY_WOW64_32KEY), what a 32-bit program sees, ROOT reads "HKLM32" (HKCR32, HKCU32).
 using RegistryTree = std::map<std::wstring, std::wstring>;
-RegistryTree readTree(HKEY root, const std::wstring& key);
+RegistryTree readTree(HKEY root, const std::wstring& key, REGSAM view = 0);
 // One value only, in the same form; empty when the value is absent.
-RegistryTree readValue(HKEY root, const std::wstring& key, const std::wstring& name);
+RegistryTree readValue(HKEY root, const std::wstring& key, const std::wstring& name, REGSAM view = 0);
 // How readTree shows a REG_SZ value holding text, its terminating null counted in its size.
 std::wstring textValue(const std::wstring& text);
 std::wstring keyEntry();

@@ -6,7 +6,7 @@ set(package_run_dir ${CMAKE_CURRENT_BINARY_DIR}/package)
 # An older package of the same product, for the upgrade. Its modules are built once more with the older
 # version in their version resource, so that the package and the files it installs agree on the version
 # as a real older release does, and a test comparing them sees any mismatch.
-set(older_package_version 0.0.1)
+set(older_package_version ${BRIVANE_OLDER_PACKAGE_VERSION})
 set(older_package ${package_run_dir}/Brivane-${older_package_version}-x64.msi)
 set(older_modules ${CMAKE_CURRENT_BINARY_DIR}/modules-${older_package_version})
 set(older_targets)
@@ -17,7 +17,8 @@ endforeach()
 add_custom_command(OUTPUT ${older_modules}/palisorv3.txt
   COMMAND ${CMAKE_COMMAND} -E copy ${BRIVANE_MODULE_DIR}/palisorv3.txt ${older_modules}/palisorv3.txt
   DEPENDS ${BRIVANE_MODULE_DIR}/palisorv3.txt brivane_core_texts)
-brivane_package(${older_package} ${older_package_version} ${older_modules} ${older_modules} ${older_targets}
+brivane_package(${older_package} ${older_package_version} ${older_modules} ${older_modules}
+                ${BRIVANE_X86_OLDER_MODULE_DIR} ${BRIVANE_X86_OLDER_MODULE_DIR} ${older_targets}
                 ${older_modules}/palisorv3.txt)
 add_custom_target(older_package ALL DEPENDS ${older_package})
 
@@ -36,6 +37,7 @@ target_compile_definitions(package_test PRIVATE BRIVANE_PACKAGE=L"${package_path
                            BRIVANE_OLDER_VERSION=L"${older_package_version}" BRIVANE_VERSION=L"${PROJECT_VERSION}"
                            BRIVANE_PRODUCT_ICON=L"${product_icon_path}" BRIVANE_PACKAGE_FILES=L"${package_files_path}")
 add_dependencies(package_test brivane_msi older_package shellhost)
+brivane_uses_x86(package_test)
 
 set(package_prefix_script ${package_tests_dir}/prefix.sh)
 add_test(NAME package_prefix_setup COMMAND ${package_prefix_script} start ${package_run_dir})

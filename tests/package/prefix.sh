@@ -29,6 +29,9 @@ wine_changes=(
   '^- \[HKEY_LOCAL_MACHINE\\Software\\Classes\\\*(\\shellex(\\ContextMenuHandlers)?)?\]$'
   '^- \[HKEY_LOCAL_MACHINE\\Software\\Classes\\folder\\shellex(\\ContextMenuHandlers)?\]$'
   '^- \[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions(\\Approved)?\]$'
+  # The same for the 32-bit view's class key, empty in a prefix without 32-bit Wine (seen both through
+  # Classes\Wow6432Node and through its link Wow6432Node\Classes).
+  '^- \[HKEY_LOCAL_MACHINE\\Software\\(Classes\\Wow6432Node|Wow6432Node\\Classes)\\CLSID\]$'
 )
 
 # Ends the prefix's server, the persistent one included.

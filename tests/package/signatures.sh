@@ -32,7 +32,8 @@ verify "$msi"
 
 msiextract -C "$work/extracted" "$msi" >/dev/null
 mapfile -t binaries < <(find "$work/extracted" -type f \( -iname '*.dll' -o -iname '*.exe' \) | sort)
-[ "${#binaries[@]}" = 4 ] || { echo "${#binaries[@]} programs and DLLs in the package, not 4"; failures=$((failures + 1)); }
+# Four 64-bit ones, and in the x86 folder the 32-bit extension and core library with the application.
+[ "${#binaries[@]}" = 7 ] || { echo "${#binaries[@]} programs and DLLs in the package, not 7"; failures=$((failures + 1)); }
 for binary in "${binaries[@]}"; do verify "$binary"; done
 
 # One byte of the extension's code, inverted.
@@ -49,7 +50,8 @@ fi
 # As installed.
 wine msiexec /i "$(winepath -w "$msi")" /qn </dev/null >/dev/null 2>&1 || { echo "msiexec /i failed"; failures=$((failures + 1)); }
 installed=$WINEPREFIX/drive_c/Program\ Files/Brivane
-for name in BrivaneShell.dll Brivane_Core.dll Brivane_Application_Palisor_Against_Lib.exe brivane-check.exe; do
+for name in BrivaneShell.dll Brivane_Core.dll Brivane_Application_Palisor_Against_Lib.exe brivane-check.exe \
+            x86/BrivaneShell.dll x86/Brivane_Core.dll x86/Brivane_Application_Palisor_Against_Lib.exe; do
   if [ -f "$installed/$name" ]; then verify "$installed/$name"; else echo "$name is not installed"; failures=$((failures + 1)); fi
 done
 wine msiexec /x "$(winepath -w "$msi")" /qn </dev/null >/dev/null 2>&1 || { echo "msiexec /x failed"; failures=$((failures + 1)); }

@@ -42,17 +42,23 @@ msiinfo streams "$msi" | grep -qxF Icon.Brivane.ico || { echo "no product icon";
 expect Property "MSIRESTARTMANAGERCONTROL${tab}DisableShutdown"
 expect Property "MsiLogging${tab}voicewarmupx"
 
-# Six components, each 64-bit (256); those kept by a registry value add 4.
+# Six 64-bit components (256), and four 32-bit ones (0) in the x86 folder; those kept by a registry value add 4.
 expect Component "Extension${tab}{5F02CE29-7973-4C4A-AF18-57A7163D541C}${tab}INSTALLDIR${tab}256${tab}${tab}BrivaneShell.dll"
 expect Component "Core${tab}{5A776AFE-B0B2-489D-8C0A-690BD5DEB2D2}${tab}INSTALLDIR${tab}256${tab}${tab}Brivane_Core.dll"
 expect Component "Application${tab}{6B6D17B1-6BC1-4F1C-86A5-8079DFFBF3B4}${tab}INSTALLDIR${tab}256${tab}${tab}Application.exe"
 expect Component "Diagnostics${tab}{0C5E8B2A-4F1D-4E3B-9A57-2D8C6E1F4B93}${tab}INSTALLDIR${tab}256${tab}${tab}brivane_check.exe"
-expect_rows Component 6
+expect Component "ExtensionX86${tab}{45199928-30FB-410B-A0C7-0CBAAD813386}${tab}X86DIR${tab}0${tab}${tab}BrivaneShell.x86.dll"
+expect Component "CoreX86${tab}{A916C80B-82D0-411A-8F19-B1BB34AF922F}${tab}X86DIR${tab}0${tab}${tab}Brivane_Core.x86.dll"
+expect Component "ApplicationX86${tab}{CB71963F-43DA-4AB2-BB70-8C44C4F0C769}${tab}X86DIR${tab}0${tab}${tab}Application.x86.exe"
+table Component | grep -q "^MachineSettingsX86${tab}{[0-9A-F-]*}${tab}X86DIR${tab}4${tab}" \
+  || { echo "component MachineSettingsX86 is not a 32-bit registry-kept component in X86DIR"; failures=$((failures + 1)); }
+expect_rows Component 10
 for component in FileTypes:INSTALLDIR MachineSettings:INSTALLDIR; do
   table Component | grep -q "^${component%:*}${tab}{[0-9A-F-]*}${tab}${component#*:}${tab}260${tab}" \
     || { echo "component ${component%:*} is not a 64-bit registry-kept component in ${component#*:}"; failures=$((failures + 1)); }
 done
 expect Directory "INSTALLDIR${tab}ProgramFiles64Folder${tab}Brivane"
+expect Directory "X86DIR${tab}INSTALLDIR${tab}x86"
 # Nothing per user: no folder in a user's profile, made or removed, and no per-user registry row
 # (root 1, HKCU; -1 would be HKCU for a per-user installation), written or removed.
 table Directory | cut -f2 | grep -qE '^(LocalAppDataFolder|AppDataFolder)$' \
@@ -66,11 +72,17 @@ table Registry | tail -n +4 | cut -f2 | grep -qxE -- '-?1' \
 # Files (columns: File, Component_, FileName, FileSize, Version, Language, Attributes, Sequence). The
 # programs and DLLs carry the package's version in their File row, so Windows Installer compares
 # versions and not hashes; a versioned file has no MsiFileHash row, an unversioned one has.
-expect_rows File 5
-file_row() { table File | tail -n +4 | awk -F'\t' -v name="$1" '{ n = $3; sub(/.*\|/, "", n) } n == name'; }
-for file in BrivaneShell.dll Brivane_Core.dll Brivane_Application_Palisor_Against_Lib.exe brivane-check.exe palisorv3.txt; do
-  row=$(file_row "$file")
-  [ -n "$row" ] || { echo "no file $file"; failures=$((failures + 1)); continue; }
+# Each 32-bit file is in the x86 folder's component, beside its 64-bit namesake.
+expect_rows File 9
+file_row() {
+  table File | tail -n +4 | awk -F'\t' -v name="$1" -v component="$2" '{ n = $3; sub(/.*\|/, "", n) } n == name && $2 == component'
+}
+for entry in BrivaneShell.dll:Extension Brivane_Core.dll:Core Brivane_Application_Palisor_Against_Lib.exe:Application \
+             brivane-check.exe:Diagnostics palisorv3.txt:Core BrivaneShell.dll:ExtensionX86 Brivane_Core.dll:CoreX86 \
+             Brivane_Application_Palisor_Against_Lib.exe:ApplicationX86 palisorv3.txt:CoreX86; do
+  file=${entry%:*}
+  row=$(file_row "$file" "${entry#*:}")
+  [ -n "$row" ] || { echo "no file $file in component ${entry#*:}"; failures=$((failures + 1)); continue; }
   case $file in
     *.dll | *.exe) want_version=$version.0 want_language=1033 want_hashes=0 ;;
     *) want_version='' want_language='' want_hashes=1 ;;
@@ -91,7 +103,14 @@ expect_registry "0${tab}CLSID\\$clsid\\InProcServer32${tab}ThreadingModel${tab}A
 expect_registry "0${tab}*\\shellex\\ContextMenuHandlers\\BrivanePalisor${tab}${tab}$clsid${tab}Extension"
 expect_registry "2${tab}Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved${tab}$clsid${tab}BrivanePalisor${tab}Extension"
 expect_registry "2${tab}Software\\Brivane${tab}ModuleFolder${tab}[INSTALLDIR]${tab}MachineSettings"
-expect_rows Registry 16
+# The 32-bit extension's rows: its class, its approval and its ModuleFolder, in the 32-bit view (their
+# component is 32-bit); the handler lists and file types have no 32-bit rows.
+expect_registry "0${tab}CLSID\\$clsid${tab}${tab}BRIVANE SHELLEXTENSION${tab}ExtensionX86"
+expect_registry "0${tab}CLSID\\$clsid\\InProcServer32${tab}${tab}[#BrivaneShell.x86.dll]${tab}ExtensionX86"
+expect_registry "0${tab}CLSID\\$clsid\\InProcServer32${tab}ThreadingModel${tab}Apartment${tab}ExtensionX86"
+expect_registry "2${tab}Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved${tab}$clsid${tab}BrivanePalisor${tab}ExtensionX86"
+expect_registry "2${tab}Software\\Brivane${tab}ModuleFolder${tab}[X86DIR]${tab}MachineSettingsX86"
+expect_rows Registry 21
 
 # Major upgrade: older versions and rebuilds of this one (1 migrate features + 512 maximum included)
 # are removed first; a newer version is only detected, and blocks the installation.

@@ -25,9 +25,9 @@ using Lines = std::vector<std::wstring>;
 constexpr wchar_t kClassId[] = L"{AAFA3869-C27B-4D5C-A007-5D5F7848077C}";
 
 // The links of the chain in the order they are reported, without a rehearsal.
-const Lines kChain = {L"class-registration", L"menu-handlers", L"file-types",  L"extension",   L"module-folder",
-                      L"core-library",       L"labels",        L"temp-folder", L"application", L"recent-list",
-                      L"signature"};
+const Lines kChain = {L"class-registration", L"menu-handlers", L"file-types",   L"x86-extension",
+                      L"extension",          L"module-folder", L"core-library", L"labels",
+                      L"temp-folder",        L"application",   L"recent-list",  L"signature"};
 
 std::string joined(const Lines& lines) {
   std::string text;
@@ -128,9 +128,10 @@ TEST_F(CheckTest, HealthyInstallPassesEveryLinkInOrder) {
   }
   EXPECT_EQ(links, kChain);
   EXPECT_TRUE(contains(lineOf(lines, L"class-registration")->text, CheckedInstall::extension()));
+  EXPECT_TRUE(contains(lineOf(lines, L"x86-extension")->text, install.x86Extension()));
   EXPECT_TRUE(contains(lineOf(lines, L"temp-folder")->text, install.tempFolder()));
   EXPECT_TRUE(contains(lineOf(lines, L"temp-folder")->text, L"HKLM\\Software\\Brivane\\TempFolder"));
-  EXPECT_EQ(result.out.back(), L"11 OK, 0 FAIL, 0 SKIP");
+  EXPECT_EQ(result.out.back(), L"12 OK, 0 FAIL, 0 SKIP");
 }
 
 TEST_F(CheckTest, TheTemporaryFolderKeepsNoTestFile) {
@@ -146,6 +147,26 @@ TEST_F(CheckTest, RegistrationBrokenLinkByLink) {
 
   RegDeleteTreeW(HKEY_CLASSES_ROOT, (std::wstring(L"CLSID\\") + kClassId).c_str());
   expectFirstFail(L"class-registration", std::wstring(L"HKLM\\Software\\Classes\\CLSID\\") + kClassId + L" is missing");
+}
+
+// 32-bit programs read the 32-bit registry view: a missing class there, a server or core library of the
+// other width, or a module folder without the application are named, while 64-bit programs still work.
+TEST_F(CheckTest, The32BitExtensionBrokenLinkByLink) {
+  const std::wstring server = std::wstring(testing::kCheckedClassKey) + L"\\InProcServer32";
+  ASSERT_TRUE(CheckedInstall::setX86String(HKEY_CLASSES_ROOT, server, nullptr, CheckedInstall::extension()));
+  expectFirstFail(L"x86-extension", L"(32-bit view) names " + CheckedInstall::extension() + L", a 64-bit DLL, not a 32-bit DLL");
+  EXPECT_EQ(verdictOf(runCheck(), L"extension"), L"OK");
+
+  ASSERT_TRUE(CheckedInstall::setX86String(HKEY_CLASSES_ROOT, server, nullptr, install.x86Extension()));
+  ASSERT_TRUE(CheckedInstall::setX86String(HKEY_LOCAL_MACHINE, L"Software\\Brivane", L"ModuleFolder", install.moduleFolder()));
+  expectFirstFail(L"x86-extension", install.moduleFile(L"Brivane_Core.dll") + L" is a 64-bit DLL, not a 32-bit DLL");
+
+  ASSERT_TRUE(CheckedInstall::setX86String(HKEY_LOCAL_MACHINE, L"Software\\Brivane", L"ModuleFolder", install.x86Folder()));
+  ASSERT_TRUE(DeleteFileW((install.x86Folder() + L"\\Brivane_Application_Palisor_Against_Lib.exe").c_str()));
+  expectFirstFail(L"x86-extension", L"holds no Brivane_Application_Palisor_Against_Lib.exe");
+
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, (std::wstring(L"Software\\Classes\\Wow6432Node\\") + testing::kCheckedClassKey).c_str());
+  expectFirstFail(L"x86-extension", std::wstring(L"HKLM\\Software\\Classes\\") + testing::kCheckedClassKey + L" (32-bit view) is missing");
 }
 
 TEST_F(CheckTest, ServerThatIsNoDllFails) {
@@ -355,10 +376,10 @@ TEST_F(CheckTest, JsonHoldsTheSameFindings) {
     const std::wstring action = links[i][L"action"].text;
     EXPECT_EQ(links[i][L"found"].text + (action.empty() ? L"" : L" => " + action), lines[i].text);
   }
-  const JsonValue& labels = links[6];
+  const JsonValue& labels = links[7];
   ASSERT_EQ(labels[L"details"].items.size(), 1u);
   EXPECT_EQ(labels[L"details"].items[0].text, L"contextmenu.defaultfoldername: status -99930, the text is empty");
-  EXPECT_EQ(links[9][L"details"].items[0].text,
+  EXPECT_EQ(links[10][L"details"].items[0].text,
             L"entry 1 names C:\\quote\" back\\slash\ttab, which no longer exists: skipped");
 }
 

@@ -17,9 +17,11 @@ brivane_test(tools_handoff_failure_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/HandOf
 target_include_directories(tools_handoff_failure_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/tests)
 add_dependencies(tools_handoff_failure_test shellhost brivane-install BrivaneShell brivane_core brivane_application)
 set_tests_properties(tools_handoff_failure_test PROPERTIES ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/tests/check-prefix")
+brivane_uses_x86(tools_handoff_failure_test)
 
 brivane_test(tools_check_parts_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/CheckReportTest.cpp
              ${CMAKE_CURRENT_LIST_DIR}/SignatureTest.cpp LIBS check_parts)
 target_include_directories(tools_check_parts_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(tools_check_parts_test PRIVATE BRIVANE_SIGNED_DIR=L"${signed_dir}")
 add_dependencies(tools_check_parts_test brivane_msi)
+brivane_uses_x86(tools_check_test)

@@ -6,6 +6,7 @@ namespace brivane {
 inline constexpr wchar_t kClassRegistrationLink[] = L"class-registration";
 inline constexpr wchar_t kMenuHandlersLink[] = L"menu-handlers";
 inline constexpr wchar_t kFileTypesLink[] = L"file-types";
+inline constexpr wchar_t kX86ExtensionLink[] = L"x86-extension";
 inline constexpr wchar_t kExtensionLink[] = L"extension";
 inline constexpr wchar_t kModuleFolderLink[] = L"module-folder";
 inline constexpr wchar_t kCoreLibraryLink[] = L"core-library";

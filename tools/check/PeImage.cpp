@@ -17,7 +17,9 @@ bool readAt(HANDLE file, LONG offset, void* buffer, DWORD size) {
 
 }  // namespace
 
-std::wstring imageProblem(const std::wstring& path) {
+const wchar_t* widthName(WORD machine) { return machine == IMAGE_FILE_MACHINE_I386 ? L"32-bit" : L"64-bit"; }
+
+std::wstring imageProblem(const std::wstring& path, WORD machine) {
   UniqueFile file(
       CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr));
   if (!file) return L"a file that cannot be read (error " + std::to_wstring(GetLastError()) + L")";
@@ -30,9 +32,11 @@ std::wstring imageProblem(const std::wstring& path) {
       !readAt(file.get(), dos.e_lfanew + static_cast<LONG>(sizeof signature), &header, sizeof header))
     return L"not a Windows program file";
   const bool dll = (header.Characteristics & IMAGE_FILE_DLL) != 0;
-  if (header.Machine != IMAGE_FILE_MACHINE_AMD64)
-    return header.Machine == IMAGE_FILE_MACHINE_I386 ? (dll ? L"a 32-bit DLL" : L"a 32-bit program")
-                                                     : L"a module for another processor";
+  if (header.Machine != machine) {
+    if (header.Machine != IMAGE_FILE_MACHINE_AMD64 && header.Machine != IMAGE_FILE_MACHINE_I386)
+      return L"a module for another processor";
+    return std::wstring(L"a ") + widthName(header.Machine) + (dll ? L" DLL" : L" program");
+  }
   return dll ? L"" : L"a program, not a DLL";
 }
 

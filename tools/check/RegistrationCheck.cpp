@@ -24,12 +24,12 @@ bool sameText(const std::wstring& a, const std::wstring& b) {
          CSTR_EQUAL;
 }
 
-// The module path row holds a file name: it must be a 64-bit DLL that exists.
-std::optional<std::wstring> serverFileProblem(const std::wstring& place, const std::wstring& path) {
+// The module path row holds a file name: it must be a DLL of the reader's width that exists.
+std::optional<std::wstring> serverFileProblem(const std::wstring& place, const std::wstring& path, WORD machine) {
   if (!isExistingFile(path))
     return place + L" names " + path + L", which does not exist";
-  if (std::wstring problem = imageProblem(path); !problem.empty())
-    return place + L" names " + path + L", " + problem + L", not a 64-bit DLL";
+  if (std::wstring problem = imageProblem(path, machine); !problem.empty())
+    return place + L" names " + path + L", " + problem + L", not a " + widthName(machine) + L" DLL";
   return std::nullopt;
 }
 
@@ -42,29 +42,13 @@ std::wstring rowKey(const RegistrationRow& row, const std::wstring& classId) {
   return (isClassRow(row) ? L"Software\\Classes\\" : L"") + fillFormat(row.key, classId);
 }
 
-// What is wrong with one registration row, if anything.
-std::optional<std::wstring> rowProblem(const RegistrationRow& row, const std::wstring& classId) {
-  const HKEY root = rowRoot(row);
-  const std::wstring key = rowKey(row, classId);
-  const std::wstring name = row.valueName ? fillFormat(row.valueName, classId) : L"";
-  const std::wstring place = registryPlace(root, key, name.c_str());
-  const RawValue value = readRawValue(root, key, name.c_str());
-  if (!value.keyFound) return registryPlace(root, key) + L" is missing";
-  if (!value.valueFound || (value.type != REG_SZ && value.type != REG_EXPAND_SZ) || !value.terminated)
-    return whyStringRefused(value, place);
-  if (row.argument == RowArgument::ModulePath && std::wstring_view(row.data) == L"%s")
-    return serverFileProblem(place, value.text);
-  const std::wstring expected = fillFormat(row.data, classId);
-  if (!sameText(value.text, expected)) return place + L" is \"" + value.text + L"\", not \"" + expected + L"\"";
-  return std::nullopt;
-}
-
 // The first problem among the rows of one link.
 std::optional<std::wstring> firstProblem(bool classRows, const std::wstring& classId) {
   const bool nt = isNtPlatform();
   for (const RegistrationRow& row : registrationRows()) {
     if (isClassRow(row) != classRows || (row.ntOnly && !nt)) continue;
-    if (std::optional<std::wstring> problem = rowProblem(row, classId)) return problem;
+    if (std::optional<std::wstring> problem = registrationRowProblem(row, classId, IMAGE_FILE_MACHINE_AMD64))
+      return problem;
   }
   return std::nullopt;
 }
@@ -134,6 +118,23 @@ Finding fileTypes(const std::wstring& classId) {
 
 std::wstring registeredServerPath(const std::wstring& classId) {
   return readRawValue(HKEY_LOCAL_MACHINE, L"Software\\Classes\\CLSID\\" + classId + L"\\InProcServer32", L"").text;
+}
+
+std::optional<std::wstring> registrationRowProblem(const RegistrationRow& row, const std::wstring& classId, WORD machine) {
+  const REGSAM view = machine == IMAGE_FILE_MACHINE_I386 ? KEY_WOW64_32KEY : 0;
+  const HKEY root = rowRoot(row);
+  const std::wstring key = rowKey(row, classId);
+  const std::wstring name = row.valueName ? fillFormat(row.valueName, classId) : L"";
+  const std::wstring place = registryPlace(root, key, name.c_str(), view);
+  const RawValue value = readRawValue(root, key, name.c_str(), view);
+  if (!value.keyFound) return registryPlace(root, key, nullptr, view) + L" is missing";
+  if (!value.valueFound || (value.type != REG_SZ && value.type != REG_EXPAND_SZ) || !value.terminated)
+    return whyStringRefused(value, place);
+  if (row.argument == RowArgument::ModulePath && std::wstring_view(row.data) == L"%s")
+    return serverFileProblem(place, value.text, machine);
+  const std::wstring expected = fillFormat(row.data, classId);
+  if (!sameText(value.text, expected)) return place + L" is \"" + value.text + L"\", not \"" + expected + L"\"";
+  return std::nullopt;
 }
 
 void checkRegistration(CheckReport& report) {

@@ -31,10 +31,10 @@ bool endsWithNul(const std::vector<BYTE>& data) {
 
 }  // namespace
 
-RawValue readRawValue(HKEY root, const std::wstring& subKey, const wchar_t* valueName) {
+RawValue readRawValue(HKEY root, const std::wstring& subKey, const wchar_t* valueName, REGSAM view) {
   RawValue value;
   RegKey key;
-  if (RegOpenKeyExW(root, subKey.c_str(), 0, KEY_READ, key.out()) != ERROR_SUCCESS) return value;
+  if (RegOpenKeyExW(root, subKey.c_str(), 0, KEY_READ | view, key.out()) != ERROR_SUCCESS) return value;
   value.keyFound = true;
   if (RegQueryValueExW(key.get(), valueName, nullptr, &value.type, nullptr, &value.bytes) != ERROR_SUCCESS)
     return value;
@@ -57,13 +57,14 @@ std::wstring registryTypeName(DWORD type) {
   return L"type " + std::to_wstring(type);
 }
 
-std::wstring registryPlace(HKEY root, const std::wstring& subKey, const wchar_t* valueName) {
+std::wstring registryPlace(HKEY root, const std::wstring& subKey, const wchar_t* valueName, REGSAM view) {
   std::wstring place = root == HKEY_CLASSES_ROOT    ? L"HKCR\\"
                        : root == HKEY_LOCAL_MACHINE ? L"HKLM\\"
                        : root == HKEY_CURRENT_USER  ? L"HKCU\\"
                                                     : L"";
   place += subKey;
   if (valueName) place += std::wstring(L"\\") + (*valueName ? valueName : L"(default)");
+  if (view & KEY_WOW64_32KEY) place += L" (32-bit view)";
   return place;
 }
 

@@ -15,6 +15,7 @@
 #include "RegistrationCheck.h"
 #include "RightClickCheck.h"
 #include "SignatureCheck.h"
+#include "X86Check.h"
 #include "support/OleSession.h"
 #include "support/ProcessArguments.h"
 
@@ -30,6 +31,7 @@ CheckReport checkChain(const CheckOptions& options) {
   OleSession ole;
   CheckReport report;
   checkRegistration(report);
+  checkX86Extension(report);
   checkExtension(report);
   checkProduct(report);
   checkHandOff(report);

@@ -43,16 +43,20 @@ std::vector<HWND> childWindows(HWND parent) {
   return children;
 }
 
+namespace {
+
+// A window enumeration callback, with the system's calling convention (a lambda's differs on 32-bit).
+BOOL CALLBACK addVisibleWindowOfClass(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ThreadWindowSearch*>(param);
+  if (IsWindowVisible(window) && windowClass(window) == search->className) search->found.push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> threadWindowsOfClass(DWORD threadId, const wchar_t* className) {
   ThreadWindowSearch search{className, {}};
-  EnumThreadWindows(
-      threadId,
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* search = reinterpret_cast<ThreadWindowSearch*>(param);
-        if (IsWindowVisible(window) && windowClass(window) == search->className) search->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  EnumThreadWindows(threadId, addVisibleWindowOfClass, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
